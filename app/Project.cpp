@@ -1,0 +1,145 @@
+#include "Project.h"
+
+#include "TextCodec.h"
+#include "TextFile.h"
+#include "TimeText.h"
+
+#include <QFileInfo>
+
+namespace orvantis {
+
+namespace {
+
+const QString ErrorCaption = QStringLiteral("Orvantis error");
+
+}  // namespace
+
+TProject::TProject(const IEquipmentIdentity& identity, IPrompter& prompter, TLogFn log)
+    : FPrompter(prompter), FLog(std::move(log)), FProfile(&FProjectLines, identity)
+{
+}
+
+bool TProject::QuerySave()
+{
+    if (!FProjectOpen || !FModified) return true;
+    const TMsgButton answer =
+        FPrompter.Message(QStringLiteral("Orvantis Editor"), QStringLiteral("The current file has been modified. Save changes?"),
+                          TMsgIcon::Question, TMsgButton::Yes | TMsgButton::No | TMsgButton::Cancel);
+    switch (answer) {
+    case TMsgButton::Yes:
+        Save();
+        return !FModified;
+    case TMsgButton::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TProject::New()
+{
+    if (!QuerySave()) return false;
+    FProjectLines.clear();
+    FFileName = UntitledName;
+    FProjectOpen = true;
+    FProfile.SetDefaults();
+    FModified = true;  // a new project counts as unsaved
+    FLog(QStringLiteral("new file ") + FFileName);
+    return true;
+}
+
+bool TProject::Open()
+{
+    if (!QuerySave()) return false;
+    TFileDialogOptions options;
+    options.Title = QStringLiteral("Open PRO file");
+    options.Filter = QStringLiteral("PRO files|*.pro");
+    options.DefaultSuffix = QStringLiteral("pro");
+    const std::optional<QString> chosen = FPrompter.OpenFileName(options);
+    if (!chosen) return false;
+
+    // Read into a separate list so that a failed read changes nothing.
+    TLineList lines;
+    if (const TFileResult read = LoadTextLines(*chosen, lines); !read) {
+        FPrompter.Message(ErrorCaption, read.Error, TMsgIcon::Error);
+        return false;
+    }
+    FProjectLines = std::move(lines);
+    FFileName = *chosen;
+    FProjectOpen = true;
+    FModified = false;
+    FProfile.LoadFromLines();  // a partly understood file still opens
+    FLog(QStringLiteral("open file ") + FFileName);
+    for (std::size_t i = 0; i < FProjectLines.size() && i < 3; ++i) FLog(DecodeText(FProjectLines[i]));
+    return true;
+}
+
+bool TProject::Save()
+{
+    if (FFileName == UntitledName) return SaveAs();
+    WriteText(FFileName);
+    if (!WriteFile(FFileName)) return false;
+    FModified = false;
+    FLog(QStringLiteral("file saved ") + FFileName);
+    return true;
+}
+
+bool TProject::SaveAs()
+{
+    TFileDialogOptions options;
+    options.Title = QStringLiteral("Save As...");
+    options.Filter = QStringLiteral("PRO file|*.pro");
+    options.DefaultSuffix = QStringLiteral("pro");
+    options.FileName = FFileName;
+    options.Folder = FFileName.isEmpty() ? QString() : QFileInfo(FFileName).path();
+    options.ConfirmOverwrite = true;
+    options.PathMustExist = true;
+    const std::optional<QString> chosen = FPrompter.SaveFileName(options);
+    if (!chosen) return false;
+
+    WriteText(*chosen);
+    if (!WriteFile(*chosen)) return false;
+    FFileName = *chosen;
+    FModified = false;
+    FLog(QStringLiteral("file saved as ") + FFileName);
+    return true;
+}
+
+void TProject::Drop()
+{
+    FFileName.clear();
+    FProjectOpen = false;
+    FModified = false;
+}
+
+void TProject::AdoptReceived()
+{
+    WriteText(QString());
+    FFileName = UntitledName;
+    FProjectOpen = true;
+    FModified = true;
+}
+
+const TLineList& TProject::Regenerate()
+{
+    WriteText(FFileName);
+    return FProjectLines;
+}
+
+void TProject::WriteText(const QString& fileName)
+{
+    FProjectLines.clear();
+    FProfile.WriteProject(&FProjectLines, EncodeFileName(fileName), EncodeText(NowText()));
+}
+
+bool TProject::WriteFile(const QString& path)
+{
+    if (const TFileResult written = SaveTextLines(path, FProjectLines); !written) {
+        FModified = true;
+        FPrompter.Message(ErrorCaption, QStringLiteral("Unable to save the file\n\n") + written.Error, TMsgIcon::Error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace orvantis

@@ -1,0 +1,59 @@
+#pragma once
+// The project in hand and the file commands on it: New, Open, Save, Save As
+// and the save-changes query. The main window and orvantis-cli both run these
+// same sequences; what differs is the IPrompter that answers the dialogs.
+
+#include "EquipmentIdentity.h"
+#include "Profile.h"
+#include "Prompter.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace orvantis {
+
+class TProject {
+public:
+    static inline const QString UntitledName = QStringLiteral("Untitled.PRO");
+
+    using TLogFn = std::function<void(const QString&)>;
+    TProject(const IEquipmentIdentity& identity, IPrompter& prompter, TLogFn log);
+
+    TProfile& Profile() { return FProfile; }
+    const TProfile& Profile() const { return FProfile; }
+    const TLineList& Lines() const { return FProjectLines; }
+    const QString& FileName() const { return FFileName; }
+    bool IsOpen() const { return FProjectOpen; }
+    bool IsModified() const { return FModified; }
+    void SetModified() { FModified = true; }
+
+    // Each returns true when it was carried out, false when it was cancelled
+    // or failed (the user has been told).
+    bool QuerySave();
+    bool New();
+    bool Open();
+    bool Save();
+    bool SaveAs();
+
+    // Receive: the project is dropped when a receive begins; a complete read
+    // becomes a new, unsaved project named "Untitled.PRO".
+    void Drop();
+    void AdoptReceived();
+    // Send: the project text regenerated from the model under the current name.
+    const TLineList& Regenerate();
+
+private:
+    void WriteText(const QString& fileName);
+    bool WriteFile(const QString& path);
+
+    IPrompter& FPrompter;
+    TLogFn FLog;
+    QString FFileName;
+    bool FProjectOpen = false;
+    bool FModified = false;
+    TLineList FProjectLines;
+    TProfile FProfile;
+};
+
+}  // namespace orvantis

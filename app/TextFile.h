@@ -1,0 +1,29 @@
+#pragma once
+// Project files, the log file and the text editor's files as lists of 8-bit
+// lines. Loading accepts CR LF, LF and CR alone as line ends and keeps every
+// other byte; saving ends every line with CR LF and is atomic: a failed or
+// interrupted save leaves the previous file whole.
+
+#include "Profile.h"
+
+#include <QString>
+
+namespace orvantis {
+
+struct TFileResult {
+    bool Ok = true;
+    QString Error;  // the reason, for the user, when !Ok
+    explicit operator bool() const { return Ok; }
+    static TFileResult Failure(QString reason) { return {false, std::move(reason)}; }
+};
+
+// Larger files are refused; a project file is a few kilobytes.
+inline constexpr qint64 MaxProjectFileSize = 4 * 1024 * 1024;
+
+TFileResult LoadTextLines(const QString& path, TLineList& lines, qint64 maxBytes = MaxProjectFileSize);
+TFileResult SaveTextLines(const QString& path, const TLineList& lines);
+
+// Splits raw file bytes into lines (exposed for tests and in-memory callers).
+TLineList SplitLines(std::string_view bytes);
+
+}  // namespace orvantis

@@ -1,0 +1,28 @@
+#include "CliPrompter.h"
+
+#include <cstdio>
+
+namespace orvantis {
+
+TMsgButton TCliPrompter::Message(const QString& caption, const QString& text, TMsgIcon icon, TMsgButtons buttons)
+{
+    if (icon == TMsgIcon::Error || icon == TMsgIcon::Warning) FHadError = true;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(QString(text).replace(QStringLiteral("\n\n"), QStringLiteral(": "))));
+    // Nobody is there to answer: never save or discard on the user's behalf.
+    if (buttons.testFlag(TMsgButton::Cancel)) return TMsgButton::Cancel;
+    return TMsgButton::Ok;
+}
+
+std::optional<QString> TCliPrompter::OpenFileName(const TFileDialogOptions&)
+{
+    if (FOpenName.isEmpty()) return std::nullopt;
+    return FOpenName;
+}
+
+std::optional<QString> TCliPrompter::SaveFileName(const TFileDialogOptions&)
+{
+    if (FSaveName.isEmpty()) return std::nullopt;
+    return FSaveName;
+}
+
+}  // namespace orvantis

@@ -1,0 +1,28 @@
+#pragma once
+// Answers the file commands' dialogs from the command line: the file names
+// come from the arguments and every message goes to standard error.
+
+#include "Prompter.h"
+
+#include <QString>
+
+namespace orvantis {
+
+class TCliPrompter : public IPrompter {
+public:
+    void SetOpenName(const QString& name) { FOpenName = name; }
+    void SetSaveName(const QString& name) { FSaveName = name; }
+    // True once an error box would have been shown.
+    bool HadError() const { return FHadError; }
+
+    TMsgButton Message(const QString& caption, const QString& text, TMsgIcon icon, TMsgButtons buttons) override;
+    std::optional<QString> OpenFileName(const TFileDialogOptions& options) override;
+    std::optional<QString> SaveFileName(const TFileDialogOptions& options) override;
+
+private:
+    QString FOpenName;
+    QString FSaveName;
+    bool FHadError = false;
+};
+
+}  // namespace orvantis
