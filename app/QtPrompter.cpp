@@ -1,0 +1,70 @@
+#include "QtPrompter.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace orvantis {
+
+namespace {
+
+QMessageBox::Icon BoxIcon(TMsgIcon icon)
+{
+    switch (icon) {
+    case TMsgIcon::Information: return QMessageBox::Information;
+    case TMsgIcon::Warning: return QMessageBox::Warning;
+    case TMsgIcon::Error: return QMessageBox::Critical;
+    case TMsgIcon::Question: return QMessageBox::Question;
+    case TMsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+TMsgButton TQtPrompter::Message(const QString& caption, const QString& text, TMsgIcon icon, TMsgButtons buttons)
+{
+    struct Pair {
+        TMsgButton Ours;
+        QMessageBox::StandardButton Qt;
+    };
+    static constexpr Pair pairs[] = {{TMsgButton::Ok, QMessageBox::Ok},
+                                     {TMsgButton::Yes, QMessageBox::Yes},
+                                     {TMsgButton::No, QMessageBox::No},
+                                     {TMsgButton::Cancel, QMessageBox::Cancel}};
+    QMessageBox::StandardButtons qtButtons;
+    for (const Pair& p : pairs)
+        if (buttons.testFlag(p.Ours)) qtButtons |= p.Qt;
+    if (!qtButtons) qtButtons = QMessageBox::Ok;
+
+    QMessageBox box(BoxIcon(icon), caption, text, qtButtons, FParent);
+    const int pressed = box.exec();
+    for (const Pair& p : pairs)
+        if (pressed == p.Qt) return p.Ours;
+    return buttons.testFlag(TMsgButton::Cancel) ? TMsgButton::Cancel : TMsgButton::Ok;
+}
+
+std::optional<QString> TQtPrompter::RunFileDialog(const TFileDialogOptions& options, bool save)
+{
+    QFileDialog dialog(FParent, options.Title, options.Folder, QtFilterString(options.Filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(options.DefaultSuffix);
+    dialog.selectNameFilter(QtFilterAt(options.Filter, options.FilterIndex));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.ConfirmOverwrite);
+    if (!options.FileName.isEmpty()) dialog.selectFile(QFileInfo(options.FileName).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> TQtPrompter::OpenFileName(const TFileDialogOptions& options)
+{
+    return RunFileDialog(options, false);
+}
+
+std::optional<QString> TQtPrompter::SaveFileName(const TFileDialogOptions& options)
+{
+    return RunFileDialog(options, true);
+}
+
+}  // namespace orvantis

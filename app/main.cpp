@@ -1,0 +1,28 @@
+// The desktop program: the main window and the windows it starts, created
+// in a fixed order and kept until the program ends.
+
+#include "MainForm.h"
+#include "ProgramInfo.h"
+#include "QtPrompter.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(orvantis::ApplicationTitle));
+    QApplication::setApplicationVersion(QString::fromLatin1(orvantis::ProgramVersion));
+    try {
+        orvantis::TQtPrompter prompter;
+        orvantis::TMainForm mainForm(prompter);
+        prompter.SetParent(&mainForm);
+        mainForm.show();
+        QApplication::exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, QString::fromLatin1(orvantis::ApplicationTitle), QString::fromLocal8Bit(e.what()));
+    }
+    return 0;
+}

@@ -1,0 +1,298 @@
+// The main window driven through its actions with scripted dialog answers.
+
+#include "MainForm.h"
+#include "ScriptedPrompter.h"
+#include "TempDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace orvantis;
+using orvantis::test::TScriptedPrompter;
+
+namespace {
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FDir.isValid());
+        FOldDir = QDir::currentPath();
+        QDir::setCurrent(FDir.path());  // the log file goes to the current folder
+        FForm = std::make_unique<TMainForm>(FPrompter);
+    }
+    void TearDown() override
+    {
+        FForm.reset();
+        QDir::setCurrent(FOldDir);
+    }
+
+    QStringList LogLines() const { return FForm->LogPane()->toPlainText().split(QLatin1Char('\n')); }
+    QString Path(const QString& name) const { return FDir.filePath(name); }
+
+    struct Enabling {
+        bool Save, SaveAs, Point, Config, Message, Send;
+    };
+    Enabling Current() const
+    {
+        return {FForm->FileSave->isEnabled(), FForm->FileSaveAs->isEnabled(), FForm->EditPoint->isEnabled(),
+                FForm->EditConfig->isEnabled(), FForm->EditMessage->isEnabled(), FForm->SendData->isEnabled()};
+    }
+    void ExpectProjectCommands(bool on) const
+    {
+        const Enabling e = Current();
+        EXPECT_EQ(e.Save, on);
+        EXPECT_EQ(e.SaveAs, on);
+        EXPECT_EQ(e.Point, on);
+        EXPECT_EQ(e.Config, on);
+        EXPECT_EQ(e.Message, on);
+        EXPECT_EQ(e.Send, on);
+    }
+
+    QTemporaryDir FDir;
+    QString FOldDir;
+    TScriptedPrompter FPrompter;
+    std::unique_ptr<TMainForm> FForm;
+};
+
+TEST_F(MainFormTest, StartsWithoutAProject)
+{
+    ExpectProjectCommands(false);
+    for (QAction* always : {FForm->FileNew, FForm->FileOpen, FForm->FileExit, FForm->ReceiveData, FForm->ToolsEditor,
+                            FForm->ToolsTerm, FForm->ToolsMonitor, FForm->ToolsDetect, FForm->HelpAbout})
+        EXPECT_TRUE(always->isEnabled()) << always->text().toStdString();
+    EXPECT_EQ(FForm->StatusPanelText(0), QString());
+    EXPECT_EQ(FForm->StatusPanelText(1), QStringLiteral("Equipment?"));
+    EXPECT_EQ(FForm->StatusPanelText(2), QStringLiteral("Port?"));
+    EXPECT_EQ(FForm->windowTitle(), QStringLiteral("Orvantis+"));
+
+    const QStringList log = LogLines();
+    ASSERT_EQ(log.size(), 3);
+    EXPECT_EQ(log[0], QStringLiteral("ORVANTIS+ - v5.00 - r003"));
+    EXPECT_FALSE(log[1].isEmpty());
+    EXPECT_TRUE(log[2].startsWith(QStringLiteral("Started at ")));
+
+    // Before any instrument has answered.
+    EXPECT_EQ(FForm->GetEquipmentModel(), 0);
+    EXPECT_FLOAT_EQ(FForm->GetEquipmentVersion(), 3.0f);
+    EXPECT_EQ(FForm->GetProfile().PointCount(), 50);
+}
+
+TEST_F(MainFormTest, CommandsHaveTheirCaptionsHintsAndImages)
+{
+    EXPECT_EQ(FForm->FileSaveAs->text(), QStringLiteral("Save &As"));
+    EXPECT_EQ(FForm->ReceiveData->toolTip(), QStringLiteral("Receive data from the equipment"));
+    EXPECT_EQ(FForm->ToolsDetect->toolTip(), QStringLiteral("Detect COM port"));
+    EXPECT_TRUE(FForm->FileSaveAs->icon().isNull());
+    for (QAction* a : {FForm->FileNew, FForm->FileExit, FForm->ToolsDetect, FForm->HelpAbout})
+        EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+}
+
+TEST_F(MainFormTest, NewAsksOnlyWhenAnUnsavedProjectIsInHand)
+{
+    FForm->FileNew->trigger();
+    EXPECT_TRUE(FPrompter.Messages.isEmpty());  // nothing in hand yet
+    ExpectProjectCommands(true);
+    EXPECT_EQ(FForm->StatusPanelText(0), QStringLiteral("Untitled.PRO"));
+    EXPECT_TRUE(FForm->Project().IsModified());
+    EXPECT_EQ(LogLines().last(), QStringLiteral("new file Untitled.PRO"));
+
+    // A new project counts as modified: the second New asks; Cancel stops it.
+    FForm->GetProfile().SetUnits(2);
+    FPrompter.AnswerMessage(TMsgButton::Cancel);
+    FForm->FileNew->trigger();
+    ASSERT_EQ(FPrompter.Messages.size(), 1);
+    EXPECT_EQ(FPrompter.Messages[0].Caption, QStringLiteral("Orvantis Editor"));
+    EXPECT_EQ(FPrompter.Messages[0].Text, QStringLiteral("The current file has been modified. Save changes?"));
+    EXPECT_EQ(FPrompter.Messages[0].Icon, TMsgIcon::Question);
+    EXPECT_EQ(FPrompter.Messages[0].Buttons, TMsgButton::Yes | TMsgButton::No | TMsgButton::Cancel);
+    EXPECT_EQ(FForm->GetProfile().GetUnits(), 2);
+
+    // No: the project is replaced without saving.
+    FPrompter.AnswerMessage(TMsgButton::No);
+    FForm->FileNew->trigger();
+    EXPECT_EQ(FForm->GetProfile().GetUnits(), 0);
+    EXPECT_EQ(LogLines().filter(QStringLiteral("new file")).size(), 2);
+}
+
+TEST_F(MainFormTest, SaveOfAnUntitledProjectTurnsIntoSaveAs)
+{
+    FForm->FileNew->trigger();
+    FPrompter.AnswerFile(std::nullopt);
+    FForm->FileSave->trigger();
+    ASSERT_EQ(FPrompter.Files.size(), 1);
+    const auto& options = FPrompter.Files[0].Options;
+    EXPECT_TRUE(FPrompter.Files[0].Save);
+    EXPECT_EQ(options.Title, QStringLiteral("Save As..."));
+    EXPECT_EQ(options.Filter, QStringLiteral("PRO file|*.pro"));
+    EXPECT_EQ(options.DefaultSuffix, QStringLiteral("pro"));
+    EXPECT_EQ(options.FileName, QStringLiteral("Untitled.PRO"));
+    EXPECT_TRUE(options.ConfirmOverwrite);
+    EXPECT_TRUE(FForm->Project().IsModified());  // cancelled: still unsaved
+
+    const QString target = Path(QStringLiteral("site.pro"));
+    FPrompter.AnswerFile(target);
+    FForm->FileSave->trigger();
+    EXPECT_FALSE(FForm->Project().IsModified());
+    EXPECT_EQ(FForm->StatusPanelText(0), target);
+    EXPECT_EQ(LogLines().last(), QStringLiteral("file saved as ") + target);
+    EXPECT_TRUE(QFile::exists(target));
+
+    // Now a real name: Save writes without asking.
+    FForm->SetModified();
+    FForm->FileSave->trigger();
+    EXPECT_EQ(FPrompter.Files.size(), 2);
+    EXPECT_EQ(LogLines().last(), QStringLiteral("file saved ") + target);
+    EXPECT_FALSE(FForm->Project().IsModified());
+}
+
+TEST_F(MainFormTest, CancelledSaveInTheQueryStopsTheCommandThatAsked)
+{
+    FForm->FileNew->trigger();
+    const int newLines = LogLines().filter(QStringLiteral("new file")).size();
+
+    // Yes, then the Save As dialog is cancelled: New does not go on.
+    FPrompter.AnswerMessage(TMsgButton::Yes);
+    FPrompter.AnswerFile(std::nullopt);
+    FForm->FileNew->trigger();
+    EXPECT_EQ(LogLines().filter(QStringLiteral("new file")).size(), newLines);
+
+    // Same for Open: no open dialog is shown.
+    FPrompter.AnswerMessage(TMsgButton::Yes);
+    FPrompter.AnswerFile(std::nullopt);
+    FForm->FileOpen->trigger();
+    EXPECT_EQ(FPrompter.Files.size(), 2);
+    EXPECT_TRUE(FPrompter.Files[1].Save);
+
+    // And for closing: the window stays and nothing is logged.
+    FPrompter.AnswerMessage(TMsgButton::Yes);
+    FPrompter.AnswerFile(std::nullopt);
+    EXPECT_FALSE(FForm->close());
+    EXPECT_FALSE(LogLines().last().startsWith(QStringLiteral("Elapsed")));
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("ORVANTIS+.LOG"))));
+
+    // Yes with a successful Save As lets the command go on.
+    FPrompter.AnswerMessage(TMsgButton::Yes);
+    FPrompter.AnswerFile(Path(QStringLiteral("kept.pro")));
+    FForm->FileNew->trigger();
+    EXPECT_EQ(LogLines().filter(QStringLiteral("new file")).size(), newLines + 1);
+    EXPECT_TRUE(QFile::exists(Path(QStringLiteral("kept.pro"))));
+    EXPECT_TRUE(FPrompter.AllAnswersUsed());
+}
+
+TEST_F(MainFormTest, OpenLogsTheFirstThreeLinesOfTheFile)
+{
+    struct Case {
+        QByteArray Bytes;
+        QStringList Logged;
+    };
+    const Case cases[] = {
+        {"# only line", {"# only line"}},
+        {"# one\r\n# two\r\n", {"# one", "# two"}},
+        {"a\nb\rc\r\nd\ne\n", {"a", "b", "c"}},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const QString file = Path(QStringLiteral("f%1.pro").arg(n++));
+        orvantis::test::WriteAll(file, c.Bytes);
+        if (FForm->Project().IsOpen() && FForm->Project().IsModified()) FPrompter.AnswerMessage(TMsgButton::No);
+        FPrompter.AnswerFile(file);
+        FForm->FileOpen->trigger();
+        QStringList log = LogLines();
+        const qsizetype at = log.lastIndexOf(QStringLiteral("open file ") + file);
+        ASSERT_GE(at, 0) << file.toStdString();
+        EXPECT_EQ(log.mid(at + 1), c.Logged) << file.toStdString();
+        EXPECT_FALSE(FForm->Project().IsModified());
+        EXPECT_EQ(FForm->StatusPanelText(0), file);
+        // Nothing in these files is a record: no area is present to edit.
+        const Enabling e = Current();
+        EXPECT_TRUE(e.Save && e.SaveAs && e.Send);
+        EXPECT_FALSE(e.Point || e.Config || e.Message);
+    }
+    EXPECT_EQ(FPrompter.Files[0].Options.Title, QStringLiteral("Open PRO file"));
+    EXPECT_EQ(FPrompter.Files[0].Options.Filter, QStringLiteral("PRO files|*.pro"));
+}
+
+TEST_F(MainFormTest, OpenEnablesTheEditorsOfTheAreasTheFileHolds)
+{
+    const QString file = Path(QStringLiteral("config-only.pro"));
+    orvantis::test::WriteAll(file, "send *E2P1F00000300000A00D20001020002020207\r\n");
+    FPrompter.AnswerFile(file);
+    FForm->FileOpen->trigger();
+    EXPECT_TRUE(FForm->EditConfig->isEnabled());
+    EXPECT_FALSE(FForm->EditPoint->isEnabled());
+    EXPECT_FALSE(FForm->EditMessage->isEnabled());
+    EXPECT_EQ(FForm->GetProfile().GetUnits(), 2);
+}
+
+TEST_F(MainFormTest, OpenOfAFileThatCannotBeReadChangesNothing)
+{
+    FForm->FileNew->trigger();
+    FForm->GetProfile().SetUnits(2);
+    FPrompter.AnswerMessage(TMsgButton::No);  // discard? the query comes first
+    FPrompter.AnswerFile(Path(QStringLiteral("missing.pro")));
+    FForm->FileOpen->trigger();
+    ASSERT_EQ(FPrompter.Messages.size(), 2);
+    EXPECT_EQ(FPrompter.Messages[1].Caption, QStringLiteral("Orvantis error"));
+    EXPECT_EQ(FPrompter.Messages[1].Icon, TMsgIcon::Error);
+    EXPECT_EQ(FForm->Project().FileName(), QStringLiteral("Untitled.PRO"));
+    EXPECT_EQ(FForm->GetProfile().GetUnits(), 2);
+    EXPECT_TRUE(FForm->Project().IsModified());
+}
+
+TEST_F(MainFormTest, FailedSaveKeepsTheProjectModifiedAndItsName)
+{
+    FForm->FileNew->trigger();
+    const QString good = Path(QStringLiteral("good.pro"));
+    FPrompter.AnswerFile(good);
+    FForm->FileSaveAs->trigger();
+    const QByteArray before = orvantis::test::ReadAll(good);
+
+    FForm->SetModified();
+    FPrompter.AnswerFile(Path(QStringLiteral("no-such-folder/x.pro")));
+    FForm->FileSaveAs->trigger();
+    ASSERT_EQ(FPrompter.Messages.size(), 1);
+    EXPECT_EQ(FPrompter.Messages[0].Caption, QStringLiteral("Orvantis error"));
+    EXPECT_TRUE(FPrompter.Messages[0].Text.startsWith(QStringLiteral("Unable to save the file")));
+    EXPECT_EQ(FPrompter.Messages[0].Icon, TMsgIcon::Error);
+    EXPECT_TRUE(FForm->Project().IsModified());
+    EXPECT_EQ(FForm->Project().FileName(), good);
+    EXPECT_EQ(orvantis::test::ReadAll(good), before);
+}
+
+TEST_F(MainFormTest, ClosingWritesTheLogFileAndReplacesTheLastOne)
+{
+    const QString logFile = Path(QStringLiteral("ORVANTIS+.LOG"));
+    orvantis::test::WriteAll(logFile, "an older run\r\n");
+    FForm->FileNew->trigger();
+    FPrompter.AnswerMessage(TMsgButton::No);
+    EXPECT_TRUE(FForm->close());
+
+    const QByteArray bytes = orvantis::test::ReadAll(logFile);
+    EXPECT_FALSE(bytes.contains("an older run"));
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    const QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 6);
+    EXPECT_EQ(lines[0], QStringLiteral("ORVANTIS+ - v5.00 - r003"));
+    EXPECT_EQ(lines[3], QStringLiteral("new file Untitled.PRO"));
+    EXPECT_TRUE(lines[lines.size() - 2].startsWith(QStringLiteral("Ended at ")));
+    // Whole seconds, "%5.2f": "Elapsed time:  0.00 seconds" for a quick run.
+    static const QRegularExpression elapsed(QStringLiteral("^Elapsed time: ( [0-9]|[0-9]{2,})\\.00 seconds$"));
+    EXPECT_TRUE(elapsed.match(lines.last()).hasMatch()) << lines.last().toStdString();
+    EXPECT_EQ(lines.last().size(), QStringLiteral("Elapsed time:  7.00 seconds").size());
+}
+
+TEST_F(MainFormTest, AnUnwritableLogFileIsReportedOnceAndTheProgramStillCloses)
+{
+    QDir(FDir.path()).mkdir(QStringLiteral("ORVANTIS+.LOG"));  // a folder in its place
+    EXPECT_TRUE(FForm->close());
+    ASSERT_EQ(FPrompter.Messages.size(), 1);
+    EXPECT_TRUE(FPrompter.Messages[0].Text.contains(QStringLiteral("ORVANTIS+.LOG")));
+    EXPECT_EQ(FPrompter.Messages[0].Icon, TMsgIcon::Error);
+}
+
+}  // namespace
