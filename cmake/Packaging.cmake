@@ -15,7 +15,13 @@ add_custom_target(orvantis_desktop_icons ALL DEPENDS ${ORVANTIS_ICON_DIR}/256x25
 
 install(DIRECTORY ${ORVANTIS_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/orvantis.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/dist/orvantis-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Man pages are installed compressed, as Debian has them.
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/orvantis-cli.1.gz
+  COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/dist/orvantis-cli.1 > ${CMAKE_BINARY_DIR}/orvantis-cli.1.gz
+  DEPENDS ${PROJECT_SOURCE_DIR}/dist/orvantis-cli.1)
+add_custom_target(orvantis_man_pages ALL DEPENDS ${CMAKE_BINARY_DIR}/orvantis-cli.1.gz)
+install(FILES ${CMAKE_BINARY_DIR}/orvantis-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # "5.00 - r003" becomes the Debian version 5.00-r003.
 string(REGEX MATCH "^([0-9.]+) - ([A-Za-z0-9]+)$" _ "${ORVANTIS_VERSION_TEXT}")

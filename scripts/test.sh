@@ -12,6 +12,9 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j"$jobs"
 ctest --preset default -j"$jobs"
 
+echo "== Debian package"
+scripts/check-package.sh
+
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j"$jobs"

@@ -24,7 +24,7 @@ rm -rf "$work"
 desktop-file-validate "$prefix/share/applications/orvantis.desktop"
 [ -f "$prefix/share/icons/hicolor/48x48/apps/orvantis.png" ] || { echo "FAIL: no icon"; exit 1; }
 
-page=$(MANWIDTH=100 man -l "$prefix/share/man/man1/orvantis-cli.1" 2>&1)
+page=$(MANWIDTH=100 man -l "$prefix/share/man/man1/orvantis-cli.1.gz" 2>&1)
 commands=$("$prefix/bin/orvantis-cli" --help | awk '/^Commands:/{on=1; next} on && /^  [a-z]/{print $1} on && /^$/{exit}')
 [ -n "$commands" ] || { echo "FAIL: --help lists no commands"; exit 1; }
 for command in $commands; do
