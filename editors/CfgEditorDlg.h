@@ -38,6 +38,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static constexpr int MaxInitialIndex = 255;
+
     struct TBandControls {
         QGroupBox* GroupBox = nullptr;
         QCheckBox* ScanEnable = nullptr;

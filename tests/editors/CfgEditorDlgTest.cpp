@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -533,6 +534,56 @@ TEST_F(CfgEditorDlgTest, OKWithAFieldThatIsNoNumberStoresNothingAndStaysOpen)
         EXPECT_TRUE(SameBand(Main.Profile.BandRecord(0), band0));
         EXPECT_EQ(Main.ModifiedCalls, 0);
         Ctl<QPushButton>("CancelBtn")->click();
+    }
+}
+
+// ---- Layout ----
+
+// Every caption is shown whole. Set ORVANTIS_SHOT_DIR to keep a picture.
+TEST_F(CfgEditorDlgTest, EveryCaptionFitsTheFixedSizeForm)
+{
+    Show();
+    for (QWidget* w : Dlg->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->isWindow()) continue;
+        const QRect inDialog(w->mapTo(Dlg.get(), QPoint(0, 0)), w->size());
+        EXPECT_TRUE(Dlg->rect().contains(inDialog)) << w->objectName().toStdString();
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+        }
+    }
+    EXPECT_EQ(Dlg->minimumSize(), Dlg->maximumSize());
+    const QString dir = qEnvironmentVariable("ORVANTIS_SHOT_DIR");
+    if (!dir.isEmpty()) {
+        EXPECT_TRUE(Dlg->grab().save(dir + "/config-editor.png"));
+    }
+}
+
+// Tab walks the settings, then each band top to bottom, then the buttons.
+TEST_F(CfgEditorDlgTest, TabOrderFollowsTheForm)
+{
+    Show();
+    Spin("EdPointIndex")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 80 && !visited.contains("CancelBtn"); ++i) {
+        QWidget* w = QApplication::focusWidget();
+        ASSERT_NE(w, nullptr);
+        QString name = w->objectName();
+        if (name.isEmpty() && w->parentWidget()) name = w->parentWidget()->objectName();  // a radio button
+        if (!name.isEmpty() && !visited.contains(name)) visited << name;
+        QTest::keyClick(w, Qt::Key_Tab);
+    }
+    const QStringList expected{"EdPointIndex", "EdLastIndex", "EdMinDetLev", "EdSNRHiQ", "EPStask", "Units",
+                               "ShowBER", "Sound", "BacklightLCD", "ContrastLCD", "ScanStartFreq1", "ScanEndFreq1",
+                               "ScanBw1", "InitialChar1", "InitialIndex1", "ScanEnable2", "ScanStartFreq2",
+                               "InitialIndex4", "OKBtn", "CancelBtn"};
+    qsizetype at = -1;
+    for (const QString& name : expected) {
+        const qsizetype found = visited.indexOf(name);
+        EXPECT_GT(found, at) << name.toStdString() << " in " << visited.join(' ').toStdString();
+        at = std::max(at, found);
     }
 }
 
