@@ -1,6 +1,7 @@
 // The desktop program: the main window and the windows it starts, created
 // in a fixed order and kept until the program ends.
 
+#include "CfgEditorDlg.h"
 #include "MainForm.h"
 #include "ProgramInfo.h"
 #include "QtPrompter.h"
@@ -19,6 +20,8 @@ int main(int argc, char* argv[])
         orvantis::TQtPrompter prompter;
         orvantis::TMainForm mainForm(prompter);
         prompter.SetParent(&mainForm);
+        // The other windows, in this order; they live until the program ends.
+        mainForm.SetCfgEditor(new orvantis::TCfgEditorDlg(mainForm, prompter, &mainForm));
         mainForm.show();
         QApplication::exec();
     } catch (const std::exception& e) {

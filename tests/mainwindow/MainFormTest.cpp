@@ -4,7 +4,9 @@
 #include "ScriptedPrompter.h"
 #include "TempDir.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QTimer>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -293,6 +295,50 @@ TEST_F(MainFormTest, AnUnwritableLogFileIsReportedOnceAndTheProgramStillCloses)
     ASSERT_EQ(FPrompter.Messages.size(), 1);
     EXPECT_TRUE(FPrompter.Messages[0].Text.contains(QStringLiteral("ORVANTIS+.LOG")));
     EXPECT_EQ(FPrompter.Messages[0].Icon, TMsgIcon::Error);
+}
+
+// A dialog that closes itself as soon as it is shown, and counts its showings.
+class TClosingDialog : public QDialog {
+public:
+    int Shown = 0;
+    int exec() override
+    {
+        ++Shown;
+        QTimer::singleShot(0, this, &QDialog::reject);
+        return QDialog::exec();
+    }
+};
+
+TEST_F(MainFormTest, EditorsAndToolsAreStartedBetweenTheirLogLines)
+{
+    TClosingDialog points, config, messages, editor;
+    FForm->SetDetPointsEditor(&points);
+    FForm->SetCfgEditor(&config);
+    FForm->SetMessEditor(&messages);
+    FForm->SetScratchPad(&editor);
+    FForm->FileNew->trigger();
+
+    struct Case {
+        QAction* Action;
+        TClosingDialog* Dialog;
+        QString Name;
+    };
+    const Case cases[] = {{FForm->EditPoint, &points, QStringLiteral("Edit: MPoints editor")},
+                          {FForm->EditConfig, &config, QStringLiteral("Edit: configuration editor")},
+                          {FForm->EditMessage, &messages, QStringLiteral("Edit: text messages editor")},
+                          {FForm->ToolsEditor, &editor, QStringLiteral("Tools: text editor")}};
+    for (const Case& c : cases) {
+        c.Action->trigger();
+        EXPECT_EQ(c.Dialog->Shown, 1) << c.Name.toStdString();
+        const QStringList log = LogLines();
+        ASSERT_GE(log.size(), 2);
+        EXPECT_TRUE(log[log.size() - 2].startsWith(c.Name + QStringLiteral(" started at "))) << log[log.size() - 2].toStdString();
+        EXPECT_TRUE(log.last().startsWith(c.Name + QStringLiteral(" exit at "))) << log.last().toStdString();
+    }
+    EXPECT_TRUE(FForm->ToolsEditor->isEnabled());
+    // A new project is unsaved: closing asks first.
+    FPrompter.AnswerMessage(TMsgButton::No);
+    EXPECT_TRUE(FForm->close());
 }
 
 }  // namespace
