@@ -1,6 +1,5 @@
 #include "PasswordDlg.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>

@@ -359,6 +359,33 @@ TEST_F(DetPointsDlgTest, LeavingTheFrequencyFieldChecksItWithTheLocalesDecimalCo
     EXPECT_EQ(Model().GetPointFreq(0), 650000u);
 }
 
+TEST_F(DetPointsDlgTest, ClickingAnotherControlChecksTheFrequencyOnceTheClickIsDone)
+{
+    Show(BaseModelRow);
+    Dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Dlg));
+    Edit("EdFreqKHz")->setFocus();
+    Type("EdFreqKHz", "900000");
+    auto* specInv = Dlg.findChild<QCheckBox*>("SpecInvCBox");
+    QTest::mouseClick(specInv, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(specInv->isChecked());
+    EXPECT_EQ(Freq(), "858000.0");
+    ASSERT_EQ(Prompter.Messages.size(), 1);
+
+    // OK and Cancel leave the focus where it is: one check, not two.
+    Edit("EdFreqKHz")->setFocus();
+    Type("EdFreqKHz", "1");
+    Ok();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Prompter.Messages.size(), 2);
+    EXPECT_TRUE(Dlg.isVisible());
+    Cancel();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Prompter.Messages.size(), 2);
+    EXPECT_EQ(Model().GetPointSpecInv(0), 0);
+}
+
 TEST_F(DetPointsDlgTest, ArrowKeysInTheIndexFieldMoveToo)
 {
     Show(0);
