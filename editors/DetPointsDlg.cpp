@@ -5,11 +5,11 @@
 #include "TextCodec.h"
 #include "WrapUpDown.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -399,7 +399,7 @@ void TDetPointsDlg::ScheduleExitCheck()
     FExitPending = true;
     // A box opened while a mouse button is down would swallow its release;
     // wait for the click to finish first.
-    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+    if (QApplication::mouseButtons() != Qt::NoButton) {
         if (!FWaitingForRelease) {
             FWaitingForRelease = true;
             QCoreApplication::instance()->installEventFilter(this);
@@ -412,6 +412,12 @@ void TDetPointsDlg::ScheduleExitCheck()
 void TDetPointsDlg::RunPendingExitCheck()
 {
     if (!FExitPending || !isVisible()) return;
+    // A list opened by the click stays in charge until it closes.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        FOpenPopup = popup;
+        popup->installEventFilter(this);
+        return;
+    }
     FExitPending = false;
     EdFreqKHzExit();
 }
@@ -425,6 +431,10 @@ bool TDetPointsDlg::eventFilter(QObject* watched, QEvent* event)
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
             reason != Qt::MenuBarFocusReason && isVisible())
             ScheduleExitCheck();
+    } else if (watched == FOpenPopup && event->type() == QEvent::Hide) {
+        FOpenPopup->removeEventFilter(this);
+        FOpenPopup = nullptr;
+        QMetaObject::invokeMethod(this, &TDetPointsDlg::RunPendingExitCheck, Qt::QueuedConnection);
     } else if (FWaitingForRelease && event->type() == QEvent::MouseButtonRelease) {
         FWaitingForRelease = false;
         QCoreApplication::instance()->removeEventFilter(this);

@@ -5,6 +5,7 @@
 // What may be edited follows the instrument that last answered.
 
 #include <QDialog>
+#include <QPointer>
 
 #include <cstdint>
 #include <optional>
@@ -64,6 +65,7 @@ private:
     bool FStandardChosen = false;
     bool FExitPending = false;
     bool FWaitingForRelease = false;
+    QPointer<QWidget> FOpenPopup;
 
     QLineEdit* EdMPIndex;
     TWrapUpDown* UpDown1;

@@ -373,16 +373,28 @@ TEST_F(DetPointsDlgTest, ClickingAnotherControlChecksTheFrequencyOnceTheClickIsD
     EXPECT_EQ(Freq(), "858000.0");
     ASSERT_EQ(Prompter.Messages.size(), 1);
 
+    // A list opened by the click is closed before the box shows.
+    Edit("EdFreqKHz")->setFocus();
+    Type("EdFreqKHz", "2");
+    QTest::mouseClick(List("BW"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(Prompter.Messages.size(), 1);
+    List("BW")->hidePopup();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Prompter.Messages.size(), 2);
+    EXPECT_EQ(Freq(), "474000.0");
+
     // OK and Cancel leave the focus where it is: one check, not two.
     Edit("EdFreqKHz")->setFocus();
     Type("EdFreqKHz", "1");
     Ok();
     QCoreApplication::processEvents();
-    EXPECT_EQ(Prompter.Messages.size(), 2);
+    EXPECT_EQ(Prompter.Messages.size(), 3);
     EXPECT_TRUE(Dlg.isVisible());
     Cancel();
     QCoreApplication::processEvents();
-    EXPECT_EQ(Prompter.Messages.size(), 2);
+    EXPECT_EQ(Prompter.Messages.size(), 3);
     EXPECT_EQ(Model().GetPointSpecInv(0), 0);
 }
 
