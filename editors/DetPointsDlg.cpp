@@ -1,0 +1,446 @@
+#include "DetPointsDlg.h"
+
+#include "MainFormInterface.h"
+#include "Prompter.h"
+#include "TextCodec.h"
+#include "WrapUpDown.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace orvantis {
+
+namespace {
+
+constexpr std::uint32_t MaxFreqKHz = 858000;
+constexpr std::uint32_t MinFreqKHz = 170000;
+constexpr std::uint32_t BaseModelMinFreqKHz = 474000;
+constexpr int FieldLength = 8;
+
+const QString ErrorCaption = QStringLiteral("ORVANTIS+ error");
+const QString AutoHint = QStringLiteral("Usually, left as Auto");
+const QString IsdbTItem = QStringLiteral("ISDB-T");
+
+constexpr std::uint8_t DvbT2Standard = 9;
+constexpr std::uint8_t IsdbTStandard = 10;
+constexpr std::uint8_t IsdbTGuard = 1;  // 1/8
+constexpr std::uint8_t IsdbTBw = 6;
+
+QLocale NumberLocale()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
+}
+
+// Whole kHz with one decimal, as "650000.0". The value is shown exactly, so
+// confirming a point the user did not touch stores what was there.
+QString FrequencyText(std::uint32_t kHz)
+{
+    return NumberLocale().toString(static_cast<double>(kHz), 'f', 1);
+}
+
+QComboBox* MakeList(QWidget* parent, const QString& name, const QStringList& items, const QString& hint)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->addItems(items);
+    list->setToolTip(hint);
+    return list;
+}
+
+}  // namespace
+
+TDetPointsDlg::TDetPointsDlg(IMainForm& mainForm, IPrompter& prompter, QWidget* parent)
+    : QDialog(parent), FMainForm(mainForm), FProfile(&mainForm.GetProfile()), FPrompter(prompter)
+{
+    BuildControls();
+}
+
+void TDetPointsDlg::BuildControls()
+{
+    setObjectName(QStringLiteral("DetPointsDlg"));
+    setWindowTitle(QStringLiteral("Detection points editor"));
+
+    auto* indexLabel = new QLabel(QStringLiteral("Select index to edit a test point: "), this);
+    QFont bold = indexLabel->font();
+    bold.setBold(true);
+    indexLabel->setFont(bold);
+    EdMPIndex = new QLineEdit(this);
+    EdMPIndex->setObjectName(QStringLiteral("EdMPIndex"));
+    EdMPIndex->setReadOnly(true);
+    EdMPIndex->setAlignment(Qt::AlignRight);
+    EdMPIndex->setFixedWidth(EdMPIndex->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    UpDown1 = new TWrapUpDown(this);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1->SetBuddy(EdMPIndex);
+    auto* indexRow = new QHBoxLayout;
+    indexRow->addWidget(indexLabel);
+    indexRow->addWidget(EdMPIndex);
+    indexRow->addWidget(UpDown1);
+    indexRow->addStretch();
+
+    EdFreqKHz = new QLineEdit(this);
+    EdFreqKHz->setObjectName(QStringLiteral("EdFreqKHz"));
+    EdFreqKHz->setMaxLength(FieldLength);
+    EdFreqKHz->setAlignment(Qt::AlignRight);
+    EdFreqKHz->installEventFilter(this);
+    EdName = new QLineEdit(this);
+    EdName->setObjectName(QStringLiteral("EdName"));
+    EdName->setMaxLength(FieldLength);
+    SpecInvCBox = new QCheckBox(QStringLiteral("Spectral inversion"), this);
+    SpecInvCBox->setObjectName(QStringLiteral("SpecInvCBox"));
+    SpecInvCBox->setToolTip(QStringLiteral("Autodetected, if not specified"));
+    FFT = MakeList(this, QStringLiteral("FFT"), {QStringLiteral("2K"), QStringLiteral("8K")}, AutoHint);
+    Guard = MakeList(this, QStringLiteral("Guard"),
+                     {QStringLiteral("1/4"), QStringLiteral("1/8"), QStringLiteral("1/16"), QStringLiteral("1/32")},
+                     AutoHint);
+    BW = MakeList(this, QStringLiteral("BW"),
+                  {QStringLiteral("5 MHz"), QStringLiteral("6 MHz"), QStringLiteral("7 MHz"), QStringLiteral("8 MHz")},
+                  AutoHint);
+    Standard = MakeList(this, QStringLiteral("Standard"), {}, AutoHint);
+    SetStandardItems(false);
+    connect(Standard, &QComboBox::activated, this, [this] { FStandardChosen = true; });
+    const int fieldWidth = EdFreqKHz->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWWWWWW"));
+    for (QWidget* field : {static_cast<QWidget*>(EdFreqKHz), static_cast<QWidget*>(EdName)})
+        field->setFixedWidth(fieldWidth);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    int row = 0;
+    const auto addRow = [&](const QString& label, QWidget* field, QWidget* after = nullptr) {
+        auto* text = new QLabel(label, this);
+        text->setBuddy(field);
+        grid->addWidget(text, row, 0);
+        grid->addWidget(field, row, 1);
+        if (after) grid->addWidget(after, row, 2);
+        ++row;
+    };
+    addRow(QStringLiteral("Frequency"), EdFreqKHz, new QLabel(QStringLiteral("KHz"), this));
+    addRow(QStringLiteral("Channel Name (8 chars)"), EdName);
+    addRow(QStringLiteral("Standard"), Standard);
+    addRow(QStringLiteral("BW Filter"), BW);
+    addRow(QStringLiteral("FFT Mode"), FFT);
+    addRow(QStringLiteral("Guard Interval"), Guard);
+    grid->addWidget(SpecInvCBox, row, 1, 1, 2);
+    grid->setColumnStretch(3, 1);
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    // A click on OK or Cancel leaves the focus in the field being edited,
+    // so leaving the frequency field never opens a box under the click.
+    OKBtn->setFocusPolicy(Qt::TabFocus);
+    CancelBtn->setFocusPolicy(Qt::TabFocus);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+
+    auto* page = new QVBoxLayout(this);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+    page->setSpacing(12);
+    page->addLayout(indexRow);
+    page->addLayout(grid);
+    page->addLayout(buttons);
+
+    setTabOrder(EdMPIndex, EdFreqKHz);
+    setTabOrder(EdFreqKHz, EdName);
+    setTabOrder(EdName, Standard);
+    setTabOrder(Standard, BW);
+    setTabOrder(BW, FFT);
+    setTabOrder(FFT, Guard);
+    setTabOrder(Guard, SpecInvCBox);
+    setTabOrder(SpecInvCBox, OKBtn);
+    setTabOrder(OKBtn, CancelBtn);
+
+    connect(UpDown1, &TWrapUpDown::Clicked, this, &TDetPointsDlg::UpDown1Click);
+    connect(OKBtn, &QPushButton::clicked, this, &TDetPointsDlg::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &TDetPointsDlg::CancelBtnClick);
+}
+
+bool TDetPointsDlg::IsRow(int row) const
+{
+    return FMainForm.GetEquipmentModel() == row;
+}
+
+void TDetPointsDlg::SetStandardItems(bool isdbTOnly)
+{
+    Standard->clear();
+    if (isdbTOnly)
+        Standard->addItem(IsdbTItem);
+    else
+        Standard->addItems({QStringLiteral("DVB-T"), QStringLiteral("DVB-T2")});
+    Standard->setCurrentIndex(0);
+    Standard->setEnabled(!isdbTOnly);
+}
+
+void TDetPointsDlg::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        FormShow();
+        adjustSize();
+        if (const QScreen* where = screen()) move(where->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
+
+void TDetPointsDlg::FormShow()
+{
+    const bool baseModel = IsRow(BaseModelRow);
+    const bool isdbT = IsRow(IsdbTModelRow);
+    FFT->setEnabled(baseModel);
+    SpecInvCBox->setEnabled(baseModel);
+    Guard->setEnabled(baseModel);
+    BW->setEnabled(!isdbT);
+    SetStandardItems(isdbT);
+
+    EdMPIndex->clear();
+    EdName->clear();
+    UpDown1->SetRange(1, FProfile->PointCount());
+    UpDown1->SetPosition(1);
+    FFT->setCurrentIndex(0);
+    Guard->setCurrentIndex(isdbT ? IsdbTGuard : 0);
+    if (isdbT) BW->setCurrentIndex(IsdbTBw - 5);
+    SpecInvCBox->setChecked(false);
+    FExitPending = false;
+
+    FCurrentPoint = static_cast<std::uint16_t>(UpDown1->Position());
+    EdMPIndex->setText(QString::number(FCurrentPoint));
+    FProfile->SnapshotPoints();
+    LoadPoint();
+    EdFreqKHz->setFocus();
+}
+
+void TDetPointsDlg::LoadPoint()
+{
+    const std::uint16_t i = FCurrentPoint - 1;
+    const bool isdbT = IsRow(IsdbTModelRow);
+
+    // The field may show more than it lets the user type, never less.
+    const QString frequency = FrequencyText(FProfile->GetPointFreq(i));
+    EdFreqKHz->setMaxLength(std::max<int>(FieldLength, static_cast<int>(frequency.size())));
+    EdFreqKHz->setText(frequency);
+    SpecInvCBox->setChecked(FProfile->GetPointSpecInv(i) != 0);
+
+    const std::uint8_t guard = FProfile->GetPointGuard(i);
+    Guard->setCurrentIndex(guard <= 3 ? guard : 0);
+    if (isdbT) {
+        Guard->setEnabled(false);
+        Guard->setCurrentIndex(IsdbTGuard);
+    }
+
+    FFT->setCurrentIndex(FProfile->GetPointFFT(i) == 0 ? 0 : 1);
+
+    const std::uint8_t bw = FProfile->GetPointBW(i);
+    BW->setCurrentIndex(bw >= 5 && bw <= 8 ? bw - 5 : 3);
+    if (isdbT) {
+        BW->setCurrentIndex(IsdbTBw - 5);
+        BW->setEnabled(false);
+    }
+
+    // A point of another edition shows its standard alone; the next point
+    // gets the instrument's own list back.
+    FLoadedStandard = FProfile->GetPointStandard(i);
+    FStandardChosen = false;
+    SetStandardItems(isdbT || FLoadedStandard == IsdbTStandard);
+    if (FLoadedStandard == DvbT2Standard && !isdbT) Standard->setCurrentIndex(1);
+
+    // One character per byte both ways, so an untouched name is stored unchanged.
+    EdName->setText(QString::fromLatin1(FProfile->GetPointName(i)));
+}
+
+std::optional<double> TDetPointsDlg::FrequencyValue()
+{
+    bool ok = false;
+    const QString text = EdFreqKHz->text();
+    const double value = NumberLocale().toDouble(text, &ok);
+    if (ok && std::isfinite(value)) return value;
+    FPrompter.Message(ErrorCaption, QStringLiteral("'%1' is not a valid floating point value").arg(text),
+                      TMsgIcon::Error);
+    return std::nullopt;
+}
+
+void TDetPointsDlg::ApplyDecimalRule()
+{
+    if (NumberLocale().decimalPoint() != QStringLiteral(",")) return;
+    QString text = EdFreqKHz->text();
+    if (!text.contains(QLatin1Char('.'))) return;
+    text.replace(QLatin1Char('.'), QLatin1Char(','));
+    EdFreqKHz->setText(text);
+}
+
+bool TDetPointsDlg::FrequencyCheck()
+{
+    const std::optional<double> value = FrequencyValue();
+    if (!value) return false;
+    const double kHz = std::trunc(*value);
+    const std::uint32_t minimum = IsRow(BaseModelRow) ? BaseModelMinFreqKHz : MinFreqKHz;
+    // A negative entry counts as above the maximum.
+    if (kHz < 0 || kHz > MaxFreqKHz) {
+        EdFreqKHz->setText(FrequencyText(MaxFreqKHz));
+        FPrompter.Message(ErrorCaption, QStringLiteral("Max Freq 858MHz"), TMsgIcon::Error);
+        return false;
+    }
+    if (kHz < minimum) {
+        EdFreqKHz->setText(FrequencyText(minimum));
+        FPrompter.Message(ErrorCaption, QStringLiteral("Min Freq 170MHz"), TMsgIcon::Error);
+        return false;
+    }
+    return true;
+}
+
+void TDetPointsDlg::StorePoint()
+{
+    const std::uint16_t i = FCurrentPoint - 1;
+    ApplyDecimalRule();
+    bool ok = false;
+    const double value = NumberLocale().toDouble(EdFreqKHz->text(), &ok);
+    // Callers check the field first; a text that is no number stores nothing.
+    if (!ok || !std::isfinite(value) || value < 0 || value >= 4294967296.0) return;
+    FProfile->SetPointFreq(i, static_cast<std::uint32_t>(value));
+
+    FProfile->SetPointSpecInv(i, SpecInvCBox->isChecked() ? 1 : 0);
+    const int bw = BW->currentIndex();
+    FProfile->SetPointBW(i, static_cast<std::uint8_t>(bw >= 0 ? bw + 5 : 8));
+    FProfile->SetPointFFT(i, FFT->currentIndex() == 1 ? 1 : 0);
+    const int guard = Guard->currentIndex();
+    FProfile->SetPointGuard(i, static_cast<std::uint8_t>(guard >= 0 ? guard : 0));
+
+    std::uint8_t standard = FLoadedStandard;
+    if (FStandardChosen || IsRow(IsdbTModelRow)) {
+        if (Standard->currentIndex() == 1)
+            standard = DvbT2Standard;
+        else
+            standard = (Standard->count() == 1 && Standard->itemText(0) == IsdbTItem) ? IsdbTStandard : 0;
+    }
+    FProfile->SetPointStandard(i, standard);
+
+    FProfile->SetPointName(i, EncodeText(EdName->text()));
+}
+
+void TDetPointsDlg::UpDown1Click()
+{
+    FExitPending = false;
+    // Refused: the point on screen stays, though the spinner has moved on.
+    if (!FrequencyCheck()) return;
+    StorePoint();
+    FCurrentPoint = static_cast<std::uint16_t>(UpDown1->Position());
+    EdMPIndex->setText(QString::number(FCurrentPoint));
+    LoadPoint();
+}
+
+void TDetPointsDlg::EdFreqKHzExit()
+{
+    ApplyDecimalRule();
+    FrequencyCheck();
+}
+
+void TDetPointsDlg::OKBtnClick()
+{
+    FExitPending = false;
+    // The instrument takes no frequency outside its limits: an entry that is
+    // no number or out of range keeps the dialog open, repaired where it can.
+    ApplyDecimalRule();
+    if (!FrequencyCheck()) {
+        EdFreqKHz->setFocus();
+        return;
+    }
+    StorePoint();
+    FMainForm.SetModified();
+    accept();
+}
+
+void TDetPointsDlg::CancelBtnClick()
+{
+    FExitPending = false;
+    FProfile->RestorePoints();
+    reject();
+}
+
+void TDetPointsDlg::closeEvent(QCloseEvent* event)
+{
+    // Closing the window is a Cancel: points stored by moving must not stay
+    // in the project without it being marked modified.
+    if (isVisible()) {
+        event->ignore();
+        CancelBtnClick();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TDetPointsDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        CancelBtnClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TDetPointsDlg::ScheduleExitCheck()
+{
+    FExitPending = true;
+    // A box opened while a mouse button is down would swallow its release;
+    // wait for the click to finish first.
+    if (QApplication::mouseButtons() != Qt::NoButton) {
+        if (!FWaitingForRelease) {
+            FWaitingForRelease = true;
+            QCoreApplication::instance()->installEventFilter(this);
+        }
+        return;
+    }
+    QMetaObject::invokeMethod(this, &TDetPointsDlg::RunPendingExitCheck, Qt::QueuedConnection);
+}
+
+void TDetPointsDlg::RunPendingExitCheck()
+{
+    if (!FExitPending || !isVisible()) return;
+    // A list opened by the click stays in charge until it closes.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        FOpenPopup = popup;
+        popup->installEventFilter(this);
+        return;
+    }
+    FExitPending = false;
+    EdFreqKHzExit();
+}
+
+bool TDetPointsDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == EdFreqKHz && event->type() == QEvent::FocusOut) {
+        // Only a move to another control of this dialog; not a message box
+        // or another window taking the focus.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            reason != Qt::MenuBarFocusReason && isVisible())
+            ScheduleExitCheck();
+    } else if (watched == FOpenPopup && event->type() == QEvent::Hide) {
+        FOpenPopup->removeEventFilter(this);
+        FOpenPopup = nullptr;
+        QMetaObject::invokeMethod(this, &TDetPointsDlg::RunPendingExitCheck, Qt::QueuedConnection);
+    } else if (FWaitingForRelease && event->type() == QEvent::MouseButtonRelease) {
+        FWaitingForRelease = false;
+        QCoreApplication::instance()->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &TDetPointsDlg::RunPendingExitCheck, Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace orvantis

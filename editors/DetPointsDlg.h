@@ -1,0 +1,83 @@
+#pragma once
+// "Detection points editor": one detection point at a time, picked with a
+// wrapping spinner. The point on screen goes into the model at every move
+// and on OK; Cancel puts back every point as it was when the dialog opened.
+// What may be edited follows the instrument that last answered.
+
+#include <QDialog>
+#include <QPointer>
+
+#include <cstdint>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace orvantis {
+
+class IMainForm;
+class IPrompter;
+class TProfile;
+class TWrapUpDown;
+
+class TDetPointsDlg : public QDialog {
+    Q_OBJECT
+public:
+    TDetPointsDlg(IMainForm& mainForm, IPrompter& prompter, QWidget* parent = nullptr);
+
+    // The point whose values the controls show, counted from 1.
+    int CurrentPoint() const { return FCurrentPoint; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void FormShow();
+    void UpDown1Click();
+    void EdFreqKHzExit();
+    void OKBtnClick();
+    void CancelBtnClick();
+
+    void LoadPoint();
+    void StorePoint();
+    void SetStandardItems(bool isdbTOnly);
+    // False after telling the user why the frequency on screen cannot stay.
+    bool FrequencyCheck();
+    void ApplyDecimalRule();
+    std::optional<double> FrequencyValue();
+    void ScheduleExitCheck();
+    void RunPendingExitCheck();
+    bool IsRow(int row) const;
+
+    IMainForm& FMainForm;
+    TProfile* FProfile;
+    IPrompter& FPrompter;
+    std::uint16_t FCurrentPoint = 1;
+    // The stored standard of the point on screen, kept unless the user
+    // picks another one.
+    std::uint8_t FLoadedStandard = 0;
+    bool FStandardChosen = false;
+    bool FExitPending = false;
+    bool FWaitingForRelease = false;
+    QPointer<QWidget> FOpenPopup;
+
+    QLineEdit* EdMPIndex;
+    TWrapUpDown* UpDown1;
+    QLineEdit* EdFreqKHz;
+    QCheckBox* SpecInvCBox;
+    QComboBox* FFT;
+    QComboBox* Guard;
+    QComboBox* BW;
+    QComboBox* Standard;
+    QLineEdit* EdName;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+};
+
+}  // namespace orvantis

@@ -1,0 +1,72 @@
+#pragma once
+// "Text messages editor": the 57 texts the instrument shows, one at a time,
+// picked with a wrapping spinner. A message may be changed only when the
+// access level of this showing reaches its edit level; the level starts at
+// 0 at every showing and the service password dialog raises it. The message
+// on screen goes into the model at every move and on OK; Cancel puts back
+// every text as it was when the dialog opened.
+
+#include <QDialog>
+
+#include <cstdint>
+
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace orvantis {
+
+class IMainForm;
+class TPasswordDlg;
+class TProfile;
+class TWrapUpDown;
+
+class TMessEditDlg : public QDialog {
+    Q_OBJECT
+public:
+    TMessEditDlg(IMainForm& mainForm, TPasswordDlg& passwordDlg, QWidget* parent = nullptr);
+
+    // Sets the level of this showing and shows the current message again,
+    // dropping what was typed into it.
+    void SetAccessLevel(int level);
+    int AccessLevel() const { return FAccessLevel; }
+    int CurrentMessage() const { return FCurrentMessage; }
+
+    // The position ruler for a message of the given maximum length.
+    static QString RulerText(int length);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildControls();
+    void FormShow();
+    void UpDown1Click();
+    void OKBtnClick();
+    void CancelBtnClick();
+    void RestoreButtonClick();
+    void SpeedButton1Click();
+
+    void LoadMessage();
+    void StoreMessage();
+
+    IMainForm& FMainForm;
+    TProfile* FProfile;
+    TPasswordDlg& FPasswordDlg;
+    std::uint16_t FCurrentMessage = 0;
+    int FAccessLevel = 0;
+
+    QLineEdit* Edit1;
+    TWrapUpDown* UpDown1;
+    QLineEdit* MessageNoEdit;
+    QLineEdit* StaticText1;
+    QLineEdit* MessageEdit;
+    QToolButton* RestoreButton;
+    QToolButton* SpeedButton1;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+};
+
+}  // namespace orvantis

@@ -1,0 +1,40 @@
+#pragma once
+// "Password": the service password that raises the access level of the
+// text messages editor. A wrong or empty password gives level 0; it is
+// not reported.
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace orvantis {
+
+class TPasswordDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TPasswordDlg(QWidget* parent = nullptr);
+
+    // 1 or 2 for the two service passwords, 0 for anything else.
+    static int AccessLevelOf(const QString& password);
+
+signals:
+    // The password was checked: by OK, or by Ctrl+Enter with the dialog
+    // staying open.
+    void AccessLevelChecked(int level);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormShow();
+    void OKBtnClick();
+    void Check();
+
+    QLineEdit* PasswordEdit;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+};
+
+}  // namespace orvantis
