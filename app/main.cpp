@@ -2,7 +2,10 @@
 // in a fixed order and kept until the program ends.
 
 #include "CfgEditorDlg.h"
+#include "DetPointsDlg.h"
 #include "MainForm.h"
+#include "MessEditDlg.h"
+#include "PasswordDlg.h"
 #include "ProgramInfo.h"
 #include "QtPrompter.h"
 
@@ -22,6 +25,10 @@ int main(int argc, char* argv[])
         prompter.SetParent(&mainForm);
         // The other windows, in this order; they live until the program ends.
         mainForm.SetCfgEditor(new orvantis::TCfgEditorDlg(mainForm, prompter, &mainForm));
+        mainForm.SetDetPointsEditor(new orvantis::TDetPointsDlg(mainForm, prompter, &mainForm));
+        // The messages editor listens to the password dialog from its construction.
+        auto* passwordDlg = new orvantis::TPasswordDlg(&mainForm);
+        mainForm.SetMessEditor(new orvantis::TMessEditDlg(mainForm, *passwordDlg, &mainForm));
         mainForm.show();
         QApplication::exec();
     } catch (const std::exception& e) {
