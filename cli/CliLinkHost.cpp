@@ -18,3 +18,17 @@ void TCliLinkHost::Beep()
 }
 
 }  // namespace orvantis
+
+namespace orvantis {
+
+void TCliLinkHost::ShowProgress(int done, int total)
+{
+    if (!::isatty(STDERR_FILENO)) return;
+    if (total <= 0)
+        std::fputs("\r\033[K", stderr);
+    else
+        std::fprintf(stderr, "\r\033[K%d of %d", done, total);
+    std::fflush(stderr);
+}
+
+}  // namespace orvantis

@@ -16,6 +16,9 @@ public:
     void SetDetectImage(int) override {}
     void SetStatusPanel(int, const QString&) override {}
     void Beep() override;
+    void ProjectChanged() override {}
+    // On a terminal only, so that piped output holds the log lines alone.
+    void ShowProgress(int done, int total) override;
 
 private:
     std::function<void(const QString&)> FLog;

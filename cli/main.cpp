@@ -4,6 +4,7 @@
 #include "CliLinkHost.h"
 #include "CliPrompter.h"
 #include "EquipmentLink.h"
+#include "InstrumentTransfer.h"
 #include "PortMap.h"
 #include "QtSerialDevice.h"
 #include "ProgramInfo.h"
@@ -61,7 +62,10 @@ int main(int argc, char* argv[])
         "  new OUT.pro             a new project with the factory defaults, saved as OUT.pro\n"
         "  resave IN.pro OUT.pro   opens IN.pro and saves it as OUT.pro\n"
         "  ports                   lists COM1 to COM40 and the devices they stand for\n"
-        "  detect                  looks for the instrument on COM1 to COM40 (exit 0 when found)"));
+        "  detect                  looks for the instrument on COM1 to COM40 (exit 0 when found)\n"
+        "  receive OUT.pro         reads the instrument's settings and saves them as OUT.pro\n"
+        "                          (nothing is written unless every record was read)\n"
+        "  send IN.pro             writes IN.pro into the instrument (exit 0 when every line was taken)"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption modelOption(QStringLiteral("model"),
@@ -71,7 +75,7 @@ int main(int argc, char* argv[])
                                       QStringLiteral("VERSION"), QStringLiteral("3.0"));
     parser.addOption(modelOption);
     parser.addOption(fwOption);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, ports or detect"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, ports, detect, receive or send"));
     if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::printf("%s", qPrintable(parser.helpText()));
@@ -101,6 +105,22 @@ int main(int argc, char* argv[])
         TCliLinkHost host(PrintLog);
         TEquipmentLink link(host);
         return link.Detect() ? ExitOk : ExitFailed;
+    }
+
+    if (command == QLatin1String("receive") || command == QLatin1String("send")) {
+        if (args.size() != 2) return Usage(QStringLiteral("usage: %1 FILE.pro").arg(command));
+        TCliLinkHost host(PrintLog);
+        TEquipmentLink link(host);
+        TCliPrompter prompter;
+        TProject project(link, prompter, PrintLog);
+        if (command == QLatin1String("receive")) {
+            if (ReceiveData(link, host, project, prompter) != TTransferResult::Complete) return ExitFailed;
+            prompter.SetSaveName(args[1]);
+            return project.SaveAs() ? ExitOk : ExitFailed;
+        }
+        prompter.SetOpenName(args[1]);
+        if (!project.Open()) return ExitFailed;
+        return SendData(link, host, project, prompter) == TTransferResult::Complete ? ExitOk : ExitFailed;
     }
 
     TFixedIdentity identity(model, version);

@@ -35,6 +35,8 @@ bool NameOfReply(const char* reply, char (&name)[TEquipmentLink::NameLength + 1]
     return true;
 }
 
+}  // namespace
+
 // The version in a "*?VER" reply, from its first decimal digit on.
 bool VersionOfReply(const char* reply, float& version, char (&text)[TEquipmentLink::VersionTextLength + 1])
 {
@@ -48,8 +50,6 @@ bool VersionOfReply(const char* reply, float& version, char (&text)[TEquipmentLi
     text[TEquipmentLink::VersionTextLength] = '\0';
     return true;
 }
-
-}  // namespace
 
 std::unique_ptr<ISerialDevice> MakeQtSerialDevice()
 {
@@ -151,7 +151,7 @@ void TEquipmentLink::RunDetect()
     }
 }
 
-TSerialPort* TEquipmentLink::OpenExchange()
+TSerialPort* TEquipmentLink::OpenExchange(bool sendAccessCode)
 {
     FPort.reset();
     FPort = MakePort(FPortIndex);
@@ -159,7 +159,7 @@ TSerialPort* TEquipmentLink::OpenExchange()
     FPort->SelectPort(static_cast<unsigned>(FPortIndex));
     FPort->Open();
     FPort->Configure();
-    FPort->SendCommand(AccessCode);
+    if (sendAccessCode) FPort->SendCommand(AccessCode);
     return FPort.get();
 }
 

@@ -61,8 +61,9 @@ public:
     bool Identify(TSerialPort& port);
 
     // Send and Receive: a new port object opened on the detected port, with
-    // the access code sent (outcomes not examined); null when it cannot be made.
-    TSerialPort* OpenExchange();
+    // the access code sent if asked (outcomes not examined); null when it
+    // cannot be made.
+    TSerialPort* OpenExchange(bool sendAccessCode = true);
     // Closes and deletes the port object.
     void CloseExchange();
 
@@ -81,6 +82,10 @@ private:
     char FEquipmentVersionText[VersionTextLength + 1] = {};
     float FEquipmentVersion = 3.0f;
 };
+
+// The version number and text (at most VersionTextLength characters) of a
+// "*?VER" reply, from its first decimal digit on; false when it has no digit.
+bool VersionOfReply(const char* reply, float& version, char (&text)[TEquipmentLink::VersionTextLength + 1]);
 
 // Holds the link for one instrument operation; Started() is false when
 // another operation holds it already.

@@ -20,6 +20,12 @@ public:
     virtual void SetStatusPanel(int panel, const QString& text) = 0;
     // The system's default beep, before an "ERROR: ..." line.
     virtual void Beep() = 0;
+    // Receive changed the project's name or state (status panel 0, the
+    // enabling of Save and Save As).
+    virtual void ProjectChanged() = 0;
+    // A transfer's progress: done of total requests or lines; total 0 when
+    // the transfer has ended.
+    virtual void ShowProgress(int done, int total) = 0;
 };
 
 }  // namespace orvantis

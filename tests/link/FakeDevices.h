@@ -90,12 +90,17 @@ public:
     void SetDetectImage(int imageIndex) override { Images << imageIndex; }
     void SetStatusPanel(int panel, const QString& text) override { Panels << QStringLiteral("%1=%2").arg(panel).arg(text); }
     void Beep() override { ++Beeps; }
+    void ProjectChanged() override { ++ProjectChanges; }
+    void ShowProgress(int done, int total) override { LastProgress = {done, total}; ++ProgressCalls; }
 
     QStringList Lines;
     QList<int> Images;
     QStringList Panels;
     int Processed = 0;
     int Beeps = 0;
+    int ProjectChanges = 0;
+    std::pair<int, int> LastProgress{-1, -1};
+    int ProgressCalls = 0;
 };
 
 }  // namespace orvantis::test
