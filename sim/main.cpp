@@ -8,6 +8,7 @@
 
 #include "EepromImage.h"
 #include "ModelTable.h"
+#include "OutputSchedule.h"
 #include "PtyLine.h"
 #include "SimInstrument.h"
 
@@ -16,6 +17,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTime>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <charconv>
@@ -97,9 +100,17 @@ int main(int argc, char* argv[])
                                          QStringLiteral("ADDR"));
     const QCommandLineOption dropOption(QStringLiteral("drop-after"), QStringLiteral("Fault: go silent after N commands."),
                                         QStringLiteral("N"));
+    const QCommandLineOption hangupOption(QStringLiteral("hangup-after"),
+                                          QStringLiteral("Fault: close the line (a pulled cable) after N commands."),
+                                          QStringLiteral("N"));
+    const QCommandLineOption slowOption(QStringLiteral("slow"),
+                                        QStringLiteral("Pause MS milliseconds before XOFF, ACK and the reply (under 105 stays inside the time-outs)."),
+                                        QStringLiteral("MS"));
+    const QCommandLineOption paceOption(QStringLiteral("pace"), QStringLiteral("Carry every byte as a 115200-baud line would."));
     const QCommandLineOption quietOption(QStringLiteral("quiet"), QStringLiteral("Print only the start line."));
     parser.addOptions({dirOption, comOption, linkOption, nameOption, versionOption, nameReplyOption, versionReplyOption,
-                       eepromOption, silentOption, noiseOption, nakAllOption, nakAtOption, dropOption, quietOption});
+                       eepromOption, silentOption, noiseOption, nakAllOption, nakAtOption, dropOption, hangupOption,
+                       slowOption, paceOption, quietOption});
     parser.process(app);
 
     QString linkPath = parser.value(linkOption);
@@ -124,6 +135,19 @@ int main(int argc, char* argv[])
         bool ok = false;
         faults.DropAfter = parser.value(dropOption).toInt(&ok);
         if (!ok || faults.DropAfter < 0) return Usage(QStringLiteral("--drop-after takes a count"));
+    }
+
+    int hangupAfter = -1;
+    if (parser.isSet(hangupOption)) {
+        bool ok = false;
+        hangupAfter = parser.value(hangupOption).toInt(&ok);
+        if (!ok || hangupAfter < 0) return Usage(QStringLiteral("--hangup-after takes a count"));
+    }
+    int slowMs = 0;
+    if (parser.isSet(slowOption)) {
+        bool ok = false;
+        slowMs = parser.value(slowOption).toInt(&ok);
+        if (!ok || slowMs < 0) return Usage(QStringLiteral("--slow takes milliseconds"));
     }
 
     const QByteArray name = parser.value(nameOption).toLatin1();
@@ -169,17 +193,44 @@ int main(int argc, char* argv[])
     // the port (and purges it) later still sees one.
     constexpr int TickMs = 10;
     constexpr int NoiseBacklog = 512;
+    TOutputSchedule schedule(parser.isSet(paceOption), slowMs);
+    QElapsedTimer clock;
+    clock.start();
+    int commandBytes = 0;
+    qint64 lastIdleNs = 0;
     for (;;) {
+        const int next = schedule.MsUntilNext(clock.nsecsElapsed());
         pollfd fds[2] = {{line.Fd(), POLLIN, 0}, {StopPipe[0], POLLIN, 0}};
-        const int ready = ::poll(fds, 2, TickMs);
+        const int ready = ::poll(fds, 2, next < 0 ? TickMs : std::min(next, TickMs));
         if (ready < 0 && errno != EINTR) break;
         if (fds[1].revents & POLLIN) break;
         if (fds[0].revents & POLLIN) {
             const QByteArray in = line.ReadAvailable();
-            if (!in.isEmpty()) line.Write(instrument.Receive(in));
+            commandBytes += static_cast<int>(in.size());
+            const QByteArray answer = instrument.Receive(in);
+            if (!answer.isEmpty() || !instrument.InCommand()) {
+                // Ready for the next command as soon as the answer is out.
+                const QByteArray ready = answer.isEmpty() ? QByteArray() : instrument.IdleOutput();
+                schedule.AddAnswer(answer + ready, commandBytes, clock.nsecsElapsed());
+                commandBytes = 0;
+            }
         }
+        if (hangupAfter >= 0 && instrument.CommandCount() >= hangupAfter && schedule.IsEmpty()) {
+            Say(QStringLiteral("line closed (pulled cable)"));
+            break;
+        }
+        line.Write(schedule.TakeDue(clock.nsecsElapsed()));
+        if (!schedule.IsEmpty()) continue;
+        // Once per tick at most: the program buffers what it reads, so an
+        // empty terminal queue does not mean the last XON was taken.
+        const qint64 now = clock.nsecsElapsed();
+        if (now - lastIdleNs < TickMs * 1'000'000LL) continue;
         const int unread = line.Unread();
-        if (unread == 0 || (faults.Noise && unread < NoiseBacklog)) line.Write(instrument.IdleOutput());
+        if (unread == 0 || (faults.Noise && unread < NoiseBacklog)) {
+            schedule.AddIdle(instrument.IdleOutput(), now);
+            lastIdleNs = now;
+            line.Write(schedule.TakeDue(now));
+        }
     }
 
     line.Close();
