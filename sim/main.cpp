@@ -215,12 +215,12 @@ int main(int argc, char* argv[])
                 commandBytes = 0;
             }
         }
-        if (hangupAfter >= 0 && instrument.CommandCount() >= hangupAfter && schedule.IsEmpty()) {
+        line.Write(schedule.TakeDue(clock.nsecsElapsed()));
+        if (!schedule.IsEmpty()) continue;
+        if (hangupAfter >= 0 && instrument.CommandCount() >= hangupAfter) {
             Say(QStringLiteral("line closed (pulled cable)"));
             break;
         }
-        line.Write(schedule.TakeDue(clock.nsecsElapsed()));
-        if (!schedule.IsEmpty()) continue;
         // Once per tick at most: the program buffers what it reads, so an
         // empty terminal queue does not mean the last XON was taken.
         const qint64 now = clock.nsecsElapsed();
