@@ -3,6 +3,7 @@
 #include "PortMap.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
 
 namespace orvantis {
 
@@ -27,6 +28,10 @@ bool TQtSerialDevice::Open(const QString& name)
 {
     const QString path = DevicePathOf(name);
     if (path.isEmpty()) return false;
+#ifndef Q_OS_WIN
+    // Absent ports are the common case during detection: no need to ask Qt.
+    if (!QFileInfo::exists(path)) return false;
+#endif
     FPort.setPortName(path);
     return FPort.open(QIODevice::ReadWrite);
 }

@@ -39,11 +39,10 @@ QByteArray TOutputSchedule::TakeDue(qint64 nowNs)
     return due;
 }
 
-int TOutputSchedule::MsUntilNext(qint64 nowNs) const
+qint64 TOutputSchedule::NsUntilNext(qint64 nowNs) const
 {
     if (FBytes.empty()) return -1;
-    const qint64 wait = FBytes.front().DueNs - nowNs;
-    return wait <= 0 ? 0 : static_cast<int>((wait + 999'999) / 1'000'000);
+    return std::max<qint64>(0, FBytes.front().DueNs - nowNs);
 }
 
 }  // namespace orvantis::sim

@@ -25,8 +25,8 @@ public:
     // The bytes whose time has come.
     QByteArray TakeDue(qint64 nowNs);
     bool IsEmpty() const { return FBytes.empty(); }
-    // Milliseconds until the next byte is due (0 when one is), -1 when none waits.
-    int MsUntilNext(qint64 nowNs) const;
+    // Nanoseconds until the next byte is due (0 when one is), -1 when none waits.
+    qint64 NsUntilNext(qint64 nowNs) const;
 
 private:
     void Add(char byte, qint64 dueNs);

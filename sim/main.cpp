@@ -199,9 +199,11 @@ int main(int argc, char* argv[])
     int commandBytes = 0;
     qint64 lastIdleNs = 0;
     for (;;) {
-        const int next = schedule.MsUntilNext(clock.nsecsElapsed());
+        const qint64 next = schedule.NsUntilNext(clock.nsecsElapsed());
+        const qint64 waitNs = next < 0 ? TickMs * 1'000'000LL : std::min<qint64>(next, TickMs * 1'000'000LL);
+        const timespec wait{static_cast<time_t>(waitNs / 1'000'000'000), static_cast<long>(waitNs % 1'000'000'000)};
         pollfd fds[2] = {{line.Fd(), POLLIN, 0}, {StopPipe[0], POLLIN, 0}};
-        const int ready = ::poll(fds, 2, next < 0 ? TickMs : std::min(next, TickMs));
+        const int ready = ::ppoll(fds, 2, &wait, nullptr);
         if (ready < 0 && errno != EINTR) break;
         if (fds[1].revents & POLLIN) break;
         if (fds[0].revents & POLLIN) {
