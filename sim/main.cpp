@@ -84,7 +84,7 @@ int main(int argc, char* argv[])
                                         QStringLiteral("PATH"));
     const QCommandLineOption nameOption(QStringLiteral("name"), QStringLiteral("Instrument name (default OV+ DVB-T2)."),
                                         QStringLiteral("NAME"), QStringLiteral("OV+ DVB-T2"));
-    const QCommandLineOption versionOption(QStringLiteral("fw"), QStringLiteral("Firmware version text (default 1.20)."),
+    const QCommandLineOption versionOption(QStringList{QStringLiteral("version"), QStringLiteral("fw")}, QStringLiteral("Firmware version text (default 1.20)."),
                                            QStringLiteral("TEXT"), QStringLiteral("1.20"));
     const QCommandLineOption nameReplyOption(QStringLiteral("name-reply"), QStringLiteral("Whole reply line to *?NAM."),
                                              QStringLiteral("LINE"));

@@ -59,8 +59,8 @@ protected:
 
 TEST_F(PtyDetect, FindsTheIsdbTEditionBehindAQuelmar)
 {
-    Sim(1, {"--name", "QUELMAR-1", "--fw", "4.10"});
-    Sim(2, {"--name", "OV+ ISDB-T", "--fw", "1.35"});
+    Sim(1, {"--name", "QUELMAR-1", "--version", "4.10"});
+    Sim(2, {"--name", "OV+ ISDB-T", "--version", "1.35"});
     EXPECT_TRUE(Detect());
     EXPECT_EQ(Host.Lines, QStringList({"Detecting equipment and COM port", "COM1 -> not used", "COM2 -> OV+ ISDB-T ver1.35"}));
     EXPECT_EQ(Link.GetEquipmentModel(), 16);
@@ -80,7 +80,7 @@ TEST_F(PtyDetect, NameRepliesAreJudgedAsTheInstrumentSendsThem)
 
 TEST_F(PtyDetect, ARejectedInstrumentAloneLeavesItsIdentity)
 {
-    Sim(4, {"--name", "QUELMAR-1", "--fw", "V 2.05"});
+    Sim(4, {"--name", "QUELMAR-1", "--version", "V 2.05"});
     EXPECT_FALSE(Detect());
     EXPECT_EQ(Host.Lines.size(), 41);
     EXPECT_EQ(Host.Lines[4], "COM4 -> not used");
