@@ -1,12 +1,18 @@
 // orvantis-cli: the main window's sequences without a window. Prints the log
 // lines the window would log; exit 0 on success, 1 on failure, 2 on misuse.
 
+#include "CliLinkHost.h"
 #include "CliPrompter.h"
+#include "EquipmentLink.h"
+#include "InstrumentTransfer.h"
+#include "PortMap.h"
+#include "QtSerialDevice.h"
 #include "ProgramInfo.h"
 #include "Project.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -30,6 +36,17 @@ void PrintLog(const QString& line)
     std::fflush(stdout);
 }
 
+// "COM3  /dev/ttyUSB0", one line per COM name whose device is there.
+int ListPorts()
+{
+    for (int index = 0; index < ComPortCount; ++index) {
+        const QString name = ComPortName(index);
+        const QString path = DevicePathOf(name);
+        if (!path.isEmpty() && QFileInfo::exists(path)) std::printf("%-6s%s\n", qPrintable(name), qPrintable(path));
+    }
+    return ExitOk;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -43,7 +60,12 @@ int main(int argc, char* argv[])
         "Prepares and converts Orvantis+ project files (.pro) without the window.\n\n"
         "Commands:\n"
         "  new OUT.pro             a new project with the factory defaults, saved as OUT.pro\n"
-        "  resave IN.pro OUT.pro   opens IN.pro and saves it as OUT.pro"));
+        "  resave IN.pro OUT.pro   opens IN.pro and saves it as OUT.pro\n"
+        "  ports                   lists COM1 to COM40 and the devices they stand for\n"
+        "  detect                  looks for the instrument on COM1 to COM40 (exit 0 when found)\n"
+        "  receive OUT.pro         reads the instrument's settings and saves them as OUT.pro\n"
+        "                          (nothing is written unless every record was read)\n"
+        "  send IN.pro             writes IN.pro into the instrument (exit 0 when every line was taken)"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption modelOption(QStringLiteral("model"),
@@ -53,7 +75,7 @@ int main(int argc, char* argv[])
                                       QStringLiteral("VERSION"), QStringLiteral("3.0"));
     parser.addOption(modelOption);
     parser.addOption(fwOption);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new or resave"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, ports, detect, receive or send"));
     if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::printf("%s", qPrintable(parser.helpText()));
@@ -73,6 +95,33 @@ int main(int argc, char* argv[])
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty()) return Usage(QStringLiteral("no command given"));
     const QString command = args.first();
+
+    if (command == QLatin1String("ports")) {
+        if (args.size() != 1) return Usage(QStringLiteral("usage: ports"));
+        return ListPorts();
+    }
+    if (command == QLatin1String("detect")) {
+        if (args.size() != 1) return Usage(QStringLiteral("usage: detect"));
+        TCliLinkHost host(PrintLog);
+        TEquipmentLink link(host);
+        return link.Detect() ? ExitOk : ExitFailed;
+    }
+
+    if (command == QLatin1String("receive") || command == QLatin1String("send")) {
+        if (args.size() != 2) return Usage(QStringLiteral("usage: %1 FILE.pro").arg(command));
+        TCliLinkHost host(PrintLog);
+        TEquipmentLink link(host);
+        TCliPrompter prompter;
+        TProject project(link, prompter, PrintLog);
+        if (command == QLatin1String("receive")) {
+            if (ReceiveData(link, host, project, prompter) != TTransferResult::Complete) return ExitFailed;
+            prompter.SetSaveName(args[1]);
+            return project.SaveAs() ? ExitOk : ExitFailed;
+        }
+        prompter.SetOpenName(args[1]);
+        if (!project.Open()) return ExitFailed;
+        return SendData(link, host, project, prompter) == TTransferResult::Complete ? ExitOk : ExitFailed;
+    }
 
     TFixedIdentity identity(model, version);
     TCliPrompter prompter;

@@ -1,0 +1,76 @@
+#pragma once
+// TSerialPort: the blocking link to the instrument over one COM port, with
+// the instrument's byte handshake. One exchange on the line:
+//
+//   instrument  XON                       ready for a command
+//   program          "*?NAM" CR LF        the command line (at most 255 bytes)
+//   instrument  XOFF                      line received
+//   instrument  ACK | NAK                 accepted | refused
+//   instrument  "*NAM OV+ DVB-T2" CR      reply line, queries only
+//
+// Bytes other than the awaited one are dropped while waiting for XON, XOFF
+// and ACK. Every read is of one byte and waits at most ReadTimeoutMs; there
+// are no other timers and no sleeps. Results are booleans, also kept in
+// FLastResult; the class writes no log.
+//
+// Set ORVANTIS_TRACE=1 to get every byte on the line in hexadecimal on stderr.
+
+#include "SerialDevice.h"
+
+#include <QByteArray>
+
+#include <memory>
+
+namespace orvantis {
+
+inline constexpr std::uint8_t XON = 0x11;
+inline constexpr std::uint8_t XOFF = 0x13;
+inline constexpr std::uint8_t ACK = 0x06;
+inline constexpr std::uint8_t NAK = 0x15;
+
+class TSerialPort {
+public:
+    // 5 ms per byte asked for plus 100 ms, as the instrument's tools set it.
+    static constexpr int ReadTimeoutMs = 105;
+    // Reads that bring nothing before a wait gives up: about 3.4 s of silence.
+    static constexpr int MaxMisses = 32;
+    // A device that streams without pause (noise, a wrong instrument) ends a
+    // wait after this many dropped bytes: far more than a true instrument
+    // leaves between two handshake bytes, under 0.1 s at 115200 baud.
+    static constexpr int MaxDroppedBytes = 1024;
+    // Longest command text; with CR LF the line is at most 255 bytes.
+    static constexpr int MaxCommandLength = 253;
+
+    TSerialPort(int index, std::unique_ptr<ISerialDevice> device);
+    ~TSerialPort();
+    TSerialPort(const TSerialPort&) = delete;
+    TSerialPort& operator=(const TSerialPort&) = delete;
+
+    void SelectPort(unsigned index);
+    const char* GetPortName() const { return FName; }
+    unsigned GetPortIndex() const { return FIndex; }
+    bool IsOpen() const { return FDevice->IsOpen(); }
+    bool LastResult() const { return FLastResult; }
+
+    bool Open();
+    bool Configure();
+    void Close();
+    bool WriteLine(char* text);
+    bool WaitForByte(std::uint8_t b);
+    bool SendCommand(const char* command);
+    bool ReadLine(char* buffer, int len);
+    bool Query(char* buffer, int len);
+
+private:
+    TReadResult ReadOne(std::uint8_t& byte);
+    void TraceReads();
+
+    unsigned FIndex = 0;
+    char FName[8] = {};
+    std::unique_ptr<ISerialDevice> FDevice;
+    bool FLastResult = false;
+    bool FTrace = false;
+    QByteArray FTraceReads;
+};
+
+}  // namespace orvantis

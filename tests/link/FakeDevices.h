@@ -1,0 +1,106 @@
+#pragma once
+// Serial devices for the link tests, without real waiting:
+// - TScriptedDevice plays back a list of reads (bytes, empty reads, failures)
+//   and records everything done to it;
+// - TInstrumentDevice puts a simulated instrument behind each COM name.
+
+#include "LinkHost.h"
+#include "SerialDevice.h"
+#include "SimInstrument.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QStringList>
+
+#include <deque>
+#include <memory>
+
+namespace orvantis::test {
+
+inline constexpr int EmptyRead = -1;
+inline constexpr int FailedRead = -2;
+
+struct TDeviceRecord {
+    std::deque<int> Reads;      // bytes 0..255, EmptyRead, FailedRead; then empty reads
+    bool OpenSucceeds = true;
+    bool LineSucceeds = true;
+    bool ModemLinesSucceed = true;
+    bool Open = false;
+    QString OpenedName;
+    QByteArray Written;
+    QStringList Calls;          // "open COM3", "purge", "line", "dtr 1", "rts 0", "close"
+    int ReadCalls = 0;
+
+    void QueueBytes(const QByteArray& bytes)
+    {
+        for (char c : bytes) Reads.push_back(static_cast<unsigned char>(c));
+    }
+    void QueueEmpty(int count) { Reads.insert(Reads.end(), count, EmptyRead); }
+};
+
+class TScriptedDevice : public ISerialDevice {
+public:
+    explicit TScriptedDevice(TDeviceRecord& record) : R(record) {}
+    bool Open(const QString& name) override;
+    bool IsOpen() const override { return R.Open; }
+    void Close() override;
+    bool SetLine() override;
+    bool SetDtr(bool on) override;
+    bool SetRts(bool on) override;
+    bool Purge() override;
+    bool Write(const char* data, int size) override;
+    TReadResult ReadByte(std::uint8_t& byte, int timeoutMs) override;
+
+private:
+    TDeviceRecord& R;
+};
+
+// COM name -> the instrument on that port; names not in the map do not open.
+using TInstrumentPorts = QMap<QString, std::shared_ptr<sim::TSimInstrument>>;
+
+class TInstrumentDevice : public ISerialDevice {
+public:
+    explicit TInstrumentDevice(const TInstrumentPorts& ports, QStringList* opened = nullptr)
+        : FPorts(ports), FOpened(opened) {}
+    bool Open(const QString& name) override;
+    bool IsOpen() const override { return FInstrument != nullptr; }
+    void Close() override { FInstrument.reset(); FPending.clear(); }
+    bool SetLine() override { return true; }
+    bool SetDtr(bool) override { return false; }  // as on a pseudo-terminal
+    bool SetRts(bool) override { return false; }
+    bool Purge() override { FPending.clear(); return true; }
+    bool Write(const char* data, int size) override;
+    TReadResult ReadByte(std::uint8_t& byte, int timeoutMs) override;
+
+private:
+    const TInstrumentPorts& FPorts;
+    QStringList* FOpened;
+    std::shared_ptr<sim::TSimInstrument> FInstrument;
+    QByteArray FPending;
+};
+
+std::shared_ptr<sim::TSimInstrument> MakeInstrument(const QByteArray& nameReply,
+                                                    const QByteArray& versionReply = "*VER 1.20",
+                                                    sim::TFaults faults = {});
+
+class TRecordingHost : public ILinkHost {
+public:
+    void Log(const QString& line) override { Lines << line; }
+    void ProcessPendingInput() override { ++Processed; }
+    void SetDetectImage(int imageIndex) override { Images << imageIndex; }
+    void SetStatusPanel(int panel, const QString& text) override { Panels << QStringLiteral("%1=%2").arg(panel).arg(text); }
+    void Beep() override { ++Beeps; }
+    void ProjectChanged() override { ++ProjectChanges; }
+    void ShowProgress(int done, int total) override { LastProgress = {done, total}; ++ProgressCalls; }
+
+    QStringList Lines;
+    QList<int> Images;
+    QStringList Panels;
+    int Processed = 0;
+    int Beeps = 0;
+    int ProjectChanges = 0;
+    std::pair<int, int> LastProgress{-1, -1};
+    int ProgressCalls = 0;
+};
+
+}  // namespace orvantis::test

@@ -1,0 +1,288 @@
+#include "EepromImage.h"
+#include "FakeDevices.h"
+#include "InstrumentTransfer.h"
+#include "ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+using namespace orvantis;
+using namespace orvantis::test;
+
+namespace {
+
+struct Bench {
+    TInstrumentPorts Ports;
+    TRecordingHost Host;
+    TEquipmentLink Link{Host, [this] { return std::make_unique<TInstrumentDevice>(Ports); }};
+    TScriptedPrompter Prompter;
+    QStringList ProjectLog;
+    TProject Project{Link, Prompter, [this](const QString& line) { ProjectLog << line; }};
+
+    std::shared_ptr<sim::TSimInstrument> Instrument(const QString& com = QStringLiteral("COM1"), sim::TFaults faults = {})
+    {
+        auto instrument = MakeInstrument("*NAM OV+ DVB-T2", "*VER 1.20", faults);
+        Ports.insert(com, instrument);
+        return instrument;
+    }
+    TTransferResult Receive() { return ReceiveData(Link, Host, Project, Prompter); }
+    TTransferResult Send() { return SendData(Link, Host, Project, Prompter); }
+    // The log without its date-stamped first and last lines.
+    QStringList Inner() const { return Host.Lines.mid(1, Host.Lines.size() - 2); }
+};
+
+QStringList SendLines(const TLineList& lines)
+{
+    QStringList records;
+    for (const std::string& line : lines)
+        if (line.rfind("send ", 0) == 0) records << QString::fromStdString(line);
+    return records;
+}
+
+// The data of the record line at address in lines, as the memory holds it.
+QByteArray RecordData(const TLineList& lines, const char* address)
+{
+    const std::string prefix = std::string("send *E2P") + address;
+    for (const std::string& line : lines)
+        if (line.rfind(prefix, 0) == 0) {
+            const std::string data = line.substr(prefix.size(), line.find_first_of(" \t", prefix.size()) - prefix.size());
+            return QByteArray::fromHex(QByteArray::fromStdString(data));
+        }
+    return {};
+}
+
+// A fault that lets detection and the access code through and then strikes.
+sim::TFaults DropAfterRequests(int requests)
+{
+    sim::TFaults faults;
+    faults.DropAfter = 3 + 1 + requests;  // *?NAM, *?VER, *58203; the exchange's *58203
+    return faults;
+}
+
+}  // namespace
+
+TEST(Receive, AFullReadBecomesTheNewUnsavedProject)
+{
+    Bench bench;
+    bench.Instrument();
+    EXPECT_EQ(bench.Receive(), TTransferResult::Complete);
+    const QStringList& log = bench.Host.Lines;
+    EXPECT_TRUE(log.first().startsWith("Tools: receive data started at "));
+    EXPECT_TRUE(log.last().startsWith("Tools: receive data exit at "));
+    EXPECT_EQ(log.mid(1, 3), QStringList({"Detecting equipment and COM port", "COM1 -> OV+ DVB-T2 ver1.20",
+                                          "loading configuration data..."}));
+    EXPECT_TRUE(log[4].startsWith("*E2P"));
+    EXPECT_EQ(log.filter(QRegularExpression("^\\*E2P[0-9A-F]+$")).size(), 112);
+    for (const char* area : {"loading identification points data...", "loading identification Scan data...",
+                             "loading text messages data..."})
+        EXPECT_EQ(log.count(area), 1) << area;
+    EXPECT_EQ(log[log.size() - 2], "received data from remote equipment");
+
+    EXPECT_EQ(bench.Project.FileName(), "Untitled.PRO");
+    EXPECT_TRUE(bench.Project.IsOpen());
+    EXPECT_TRUE(bench.Project.IsModified());
+    EXPECT_TRUE(bench.Prompter.Messages.isEmpty());
+    EXPECT_EQ(bench.Host.LastProgress, std::make_pair(0, 0));
+
+    // What the factory memory holds is the model's defaults.
+    TFixedIdentity identity(15, 1.2f);
+    TLineList expected;
+    TProfile defaults(&expected, identity);
+    defaults.SetDefaults();
+    defaults.WriteProject(&expected, "", "");
+    EXPECT_EQ(SendLines(bench.Project.Lines()), SendLines(expected));
+}
+
+TEST(Receive, CancelInTheSaveQueryChangesNothing)
+{
+    Bench bench;
+    bench.Instrument();
+    ASSERT_TRUE(bench.Project.New());
+    bench.Project.Profile().SetPointFreq(0, 123456);
+    bench.Prompter.AnswerMessage(TMsgButton::Cancel);
+    EXPECT_EQ(bench.Receive(), TTransferResult::Cancelled);
+    EXPECT_EQ(bench.Host.Lines.size(), 2);
+    EXPECT_EQ(bench.Project.FileName(), "Untitled.PRO");
+    EXPECT_EQ(bench.Project.Profile().GetPointFreq(0), 123456u);
+    EXPECT_FALSE(bench.Link.IsDetected());
+}
+
+TEST(Receive, WithoutAnInstrumentTheProjectIsGone)
+{
+    Bench bench;
+    ASSERT_TRUE(bench.Project.New());
+    bench.Prompter.AnswerMessage(TMsgButton::No);
+    EXPECT_EQ(bench.Receive(), TTransferResult::NoInstrument);
+    EXPECT_EQ(bench.Host.Beeps, 1);
+    EXPECT_EQ(bench.Inner().last(), "ERROR: unable to receive data. Check connection");
+    EXPECT_EQ(bench.Inner().size(), 1 + 40 + 1);
+    EXPECT_FALSE(bench.Project.IsOpen());
+    EXPECT_EQ(bench.Project.FileName(), "");
+}
+
+TEST(Receive, AnInstrumentThatStopsAtTheFifthPointLeavesDefaultsAndAWarning)
+{
+    Bench bench;
+    bench.Instrument(QStringLiteral("COM1"), DropAfterRequests(1 + 4));
+    EXPECT_EQ(bench.Receive(), TTransferResult::Incomplete);
+    const QStringList inner = bench.Inner();
+    const qsizetype points = inner.indexOf("loading identification points data...");
+    ASSERT_GE(points, 0);
+    for (int i = 1; i <= 4; ++i) EXPECT_TRUE(inner[points + i].startsWith("*E2P")) << i;
+    EXPECT_EQ(inner[points + 5], "*?E2P0850014") << "the unanswered request as it was sent";
+    // The later areas are still tried.
+    EXPECT_EQ(inner.mid(points + 6), QStringList({"loading identification Scan data...", "*?E2P0F00010",
+                                                  "loading text messages data...", "*?E2P000D013"}));
+    ASSERT_EQ(bench.Prompter.Messages.size(), 1);
+    EXPECT_EQ(bench.Prompter.Messages[0].Caption, "Warning");
+    EXPECT_EQ(bench.Prompter.Messages[0].Text, "Error loading equipment data. Using default.");
+    EXPECT_EQ(bench.Prompter.Messages[0].Icon, TMsgIcon::Warning);
+    EXPECT_FALSE(bench.Project.IsOpen());
+    EXPECT_EQ(bench.Project.FileName(), "");
+    EXPECT_FALSE(bench.Project.IsModified());
+}
+
+TEST(Receive, ARefusedRecordStopsOnlyItsArea)
+{
+    Bench bench;
+    sim::TFaults faults;
+    faults.NakAddress = 0x0F10;
+    auto instrument = bench.Instrument(QStringLiteral("COM1"), faults);
+    EXPECT_EQ(bench.Receive(), TTransferResult::Incomplete);
+    const QStringList inner = bench.Inner();
+    const qsizetype scan = inner.indexOf("loading identification Scan data...");
+    EXPECT_TRUE(inner[scan + 1].startsWith("*E2P"));
+    EXPECT_EQ(inner[scan + 2], "*?E2P0F10010");
+    EXPECT_EQ(inner[scan + 3], "loading text messages data...");
+    EXPECT_EQ(inner.size() - scan - 4, 57);
+}
+
+TEST(Receive, RefusedWhileAnotherOperationRuns)
+{
+    Bench bench;
+    TLinkOperation running(bench.Link);
+    EXPECT_EQ(bench.Receive(), TTransferResult::Busy);
+    EXPECT_EQ(bench.Send(), TTransferResult::Busy);
+    EXPECT_TRUE(bench.Host.Lines.isEmpty());
+}
+
+TEST(SendLine, JudgesLinesLikeTheProjectReader)
+{
+    const struct {
+        const char* Line;
+        TLineVerdict Verdict;
+        const char* Command;
+    } cases[] = {
+        {"", TLineVerdict::Ok, ""},
+        {" \t ", TLineVerdict::Ok, ""},
+        {"  # comment", TLineVerdict::Ok, ""},
+        {"print *E2P0800", TLineVerdict::Ok, ""},
+        {"send", TLineVerdict::Error, ""},
+        {"send #x", TLineVerdict::Error, ""},
+        {"send *RST", TLineVerdict::Ok, ""},
+        {"send *E2P1F00AB    #3)SAVE", TLineVerdict::Record, "*E2P1F00AB"},
+        {"SEND(*E2P1F00AB)", TLineVerdict::Record, "*E2P1F00AB"},
+        {"Send *e2p1f00ab, # note", TLineVerdict::Record, "*E2P1F00AB"},
+        {"send *E2P1F00\nsend *RST", TLineVerdict::Record, "*E2P1F00"},
+        {"sender *E2P1F00", TLineVerdict::Ok, ""},
+    };
+    for (const auto& c : cases) {
+        std::string command;
+        EXPECT_EQ(JudgeSendLine(c.Line, command), c.Verdict) << c.Line;
+        EXPECT_EQ(command, c.Command) << c.Line;
+    }
+}
+
+TEST(Send, EveryLineIsLoggedAndTheInstrumentIsResetAtTheEnd)
+{
+    Bench bench;
+    auto instrument = bench.Instrument();
+    ASSERT_TRUE(bench.Project.New());
+    bench.Project.Profile().SetPointFreq(2, 474000);  // unsaved edits are sent
+    EXPECT_EQ(bench.Send(), TTransferResult::Complete);
+
+    const TLineList& sent = bench.Project.Lines();
+    const QStringList inner = bench.Inner();
+    ASSERT_EQ(inner.size(), 2 + static_cast<qsizetype>(sent.size()) + 2);
+    for (std::size_t i = 0; i < sent.size(); ++i)
+        EXPECT_EQ(inner[2 + static_cast<qsizetype>(i)], QString::fromStdString(sent[i]) + " OK");
+    EXPECT_EQ(inner[inner.size() - 2], "Untitled.PRO sent to remote equipment");
+    EXPECT_EQ(inner.last(), QStringLiteral("processed 112 data lines of %1").arg(sent.size()));
+    EXPECT_FALSE(instrument->HasAccess()) << "*RST ends the access";
+    const QByteArray record = RecordData(sent, "0828");
+    ASSERT_EQ(record.size(), 20);
+    EXPECT_EQ(instrument->Image().mid(0x0828, 20), record);
+    EXPECT_TRUE(bench.Project.IsModified()) << "sending saves nothing";
+}
+
+TEST(Send, ARefusedRecordStopsTheSendWithoutReset)
+{
+    Bench bench;
+    sim::TFaults faults;
+    faults.NakAddress = 0x0814;
+    auto instrument = bench.Instrument(QStringLiteral("COM1"), faults);
+    ASSERT_TRUE(bench.Project.New());
+    bench.Project.Profile().SetPointFreq(0, 474000);
+    bench.Project.Profile().SetPointFreq(1, 482000);
+    EXPECT_EQ(bench.Send(), TTransferResult::Incomplete);
+    const QString last = bench.Inner().last();
+    EXPECT_TRUE(last.startsWith("error at: send *E2P0814")) << last.toStdString();
+    EXPECT_TRUE(instrument->HasAccess()) << "no *RST after an error";
+    const QByteArray first = RecordData(bench.Project.Lines(), "0800");
+    const QByteArray second = RecordData(bench.Project.Lines(), "0814");
+    ASSERT_EQ(first.size(), 20);
+    EXPECT_EQ(instrument->Image().mid(0x0800, 20), first) << "records before stay written";
+    EXPECT_NE(instrument->Image().mid(0x0814, 20), second);
+}
+
+TEST(Send, AnInstrumentSwitchedOffAfterDetectionStopsAtTheFirstRecord)
+{
+    Bench bench;
+    bench.Instrument();
+    ASSERT_TRUE(bench.Link.Detect());
+    bench.Ports.clear();  // the port no longer opens
+    ASSERT_TRUE(bench.Project.New());
+    bench.Host.Lines.clear();
+    EXPECT_EQ(bench.Send(), TTransferResult::Incomplete);
+    const QStringList inner = bench.Inner();
+    EXPECT_TRUE(inner.last().startsWith("error at: send *E2P"));
+    EXPECT_TRUE(inner[inner.size() - 2].endsWith(" OK"));
+}
+
+TEST(Send, RefreshesTheVersionButNotItsText)
+{
+    Bench bench;
+    bench.Instrument();
+    ASSERT_TRUE(bench.Link.Detect());
+    bench.Ports.insert(QStringLiteral("COM1"), MakeInstrument("*NAM OV+ DVB-T2", "*VER 2.50"));
+    ASSERT_TRUE(bench.Project.New());
+    EXPECT_EQ(bench.Send(), TTransferResult::Complete);
+    EXPECT_FLOAT_EQ(bench.Link.GetEquipmentVersion(), 2.5f);
+    EXPECT_EQ(bench.Link.EquipmentVersionText(), "1.20");
+}
+
+TEST(Send, WithoutAnInstrumentNothingIsSent)
+{
+    Bench bench;
+    ASSERT_TRUE(bench.Project.New());
+    EXPECT_EQ(bench.Send(), TTransferResult::NoInstrument);
+    EXPECT_EQ(bench.Host.Beeps, 1);
+    EXPECT_EQ(bench.Inner().last(), "ERROR: unable to send data. Check connection");
+}
+
+TEST(Transfer, ReceiveSendReceiveRoundTripsAChangedModel)
+{
+    Bench bench;
+    auto instrument = bench.Instrument(QStringLiteral("COM2"));
+    ASSERT_EQ(bench.Receive(), TTransferResult::Complete);
+    bench.Project.Profile().SetPointName(7, "ROUND");
+    bench.Project.Profile().SetMessageText(5, "HELLO");
+    ASSERT_EQ(bench.Send(), TTransferResult::Complete);
+
+    Bench again;
+    again.Ports.insert(QStringLiteral("COM2"), instrument);
+    ASSERT_EQ(again.Receive(), TTransferResult::Complete);
+    EXPECT_EQ(QByteArray(again.Project.Profile().GetPointName(7)).trimmed(), "ROUND");
+    EXPECT_STREQ(again.Project.Profile().GetMessageText(5), "HELLO");
+}

@@ -1,0 +1,176 @@
+// Detection through real pseudo-terminals and Qt SerialPort, with
+// orvantis-sim playing the instruments under ORVANTIS_PORT_DIR.
+
+#include "EquipmentLink.h"
+#include "FakeDevices.h"
+#include "SimProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <optional>
+
+using namespace orvantis;
+using namespace orvantis::test;
+
+namespace {
+
+// Generous: only a hang fails these, never a slow machine.
+constexpr qint64 HangLimitMs = 20000;
+
+class PtyDetect : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FDir.isValid());
+        qputenv("ORVANTIS_PORT_DIR", FDir.path().toLocal8Bit());
+    }
+    void TearDown() override { qunsetenv("ORVANTIS_PORT_DIR"); }
+
+    TSimProcess& Sim(int com, const QStringList& options = {})
+    {
+        auto& sim = FSims.emplace_back(std::make_unique<TSimProcess>());
+        EXPECT_TRUE(sim->Start(FDir.path(), com, options));
+        return *sim;
+    }
+    bool Detect()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        const bool found = Link.Detect();
+        EXPECT_LT(clock.elapsed(), HangLimitMs);
+        return found;
+    }
+    QStringList FirstLines(int n) const { return Host.Lines.mid(0, n); }
+
+    QTemporaryDir FDir;
+    std::vector<std::unique_ptr<TSimProcess>> FSims;
+    TRecordingHost Host;
+    TEquipmentLink Link{Host};
+};
+
+}  // namespace
+
+TEST_F(PtyDetect, FindsTheIsdbTEditionBehindAQuelmar)
+{
+    Sim(1, {"--name", "QUELMAR-1", "--version", "4.10"});
+    Sim(2, {"--name", "OV+ ISDB-T", "--version", "1.35"});
+    EXPECT_TRUE(Detect());
+    EXPECT_EQ(Host.Lines, QStringList({"Detecting equipment and COM port", "COM1 -> not used", "COM2 -> OV+ ISDB-T ver1.35"}));
+    EXPECT_EQ(Link.GetEquipmentModel(), 16);
+    EXPECT_EQ(Host.Panels.mid(2), QStringList({"1=OV+ ISDB-T", "2=COM2"}));
+}
+
+TEST_F(PtyDetect, NameRepliesAreJudgedAsTheInstrumentSendsThem)
+{
+    Sim(1, {"--name-reply", "*?NAM OV+ DVB-T2"});
+    Sim(2, {"--name-reply", "*NAM OV+ DVB-T2 "});
+    Sim(3, {"--name-reply", "*NAM ov+ dvb-t2", "--version-reply", "*VER V2.05 BETA"});
+    EXPECT_TRUE(Detect());
+    EXPECT_EQ(Host.Lines, QStringList({"Detecting equipment and COM port", "COM1 -> not used", "COM2 -> not used",
+                                       "COM3 -> OV+ DVB-T2 ver2.05 BETA"}));
+    EXPECT_FLOAT_EQ(Link.GetEquipmentVersion(), 2.05f);
+}
+
+TEST_F(PtyDetect, ARejectedInstrumentAloneLeavesItsIdentity)
+{
+    Sim(4, {"--name", "QUELMAR-1", "--version", "V 2.05"});
+    EXPECT_FALSE(Detect());
+    EXPECT_EQ(Host.Lines.size(), 41);
+    EXPECT_EQ(Host.Lines[4], "COM4 -> not used");
+    EXPECT_EQ(Link.GetEquipmentModel(), 0);
+    EXPECT_FLOAT_EQ(Link.GetEquipmentVersion(), 2.05f);
+    EXPECT_EQ(Link.EquipmentVersionText(), "2.05");
+}
+
+TEST_F(PtyDetect, SilentAndBabblingPortsEndAndTheSearchGoesOn)
+{
+    Sim(1, {"--silent"});
+    Sim(2, {"--noise"});
+    Sim(3);
+    EXPECT_TRUE(Detect());
+    EXPECT_EQ(FirstLines(4), QStringList({"Detecting equipment and COM port", "COM1 -> not used", "COM2 -> not used",
+                                         "COM3 -> OV+ DVB-T2 ver1.20"}));
+}
+
+TEST_F(PtyDetect, AnInstrumentThatStopsAfterItsNameIsStillAccepted)
+{
+    Sim(1, {"--drop-after", "1"});
+    EXPECT_TRUE(Detect());
+    EXPECT_EQ(Host.Lines.last(), "COM1 -> OV+ DVB-T2 ver");
+}
+
+TEST_F(PtyDetect, TheExchangePortReadsTheSimulatedMemory)
+{
+    Sim(2);
+    ASSERT_TRUE(Detect());
+    TSerialPort* port = Link.OpenExchange();
+    ASSERT_NE(port, nullptr);
+    char buffer[256] = "*?E2P0F00010";
+    EXPECT_TRUE(port->Query(buffer, 100));
+    EXPECT_EQ(QByteArray(buffer).size(), 4 + 32);
+    EXPECT_TRUE(QByteArray(buffer).startsWith("*E2P"));
+    Link.CloseExchange();
+}
+
+TEST_F(PtyDetect, ACliDetectPrintsTheSameLines)
+{
+    Sim(5);
+    QProcess cli;
+    cli.start(QStringLiteral(ORVANTIS_CLI_PATH), {QStringLiteral("detect")});
+    ASSERT_TRUE(cli.waitForFinished(HangLimitMs));
+    EXPECT_EQ(cli.exitCode(), 0);
+    const QStringList lines = QString::fromLatin1(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.mid(0, 6), QStringList({"Detecting equipment and COM port", "COM1 not available", "COM2 not available",
+                                            "COM3 not available", "COM4 not available", "COM5 -> OV+ DVB-T2 ver1.20"}));
+
+    cli.start(QStringLiteral(ORVANTIS_CLI_PATH), {QStringLiteral("ports")});
+    ASSERT_TRUE(cli.waitForFinished(HangLimitMs));
+    EXPECT_EQ(QString::fromLatin1(cli.readAllStandardOutput()), QStringLiteral("COM5  %1/COM5\n").arg(FDir.path()));
+}
+
+TEST_F(PtyDetect, ACliDetectWithoutInstrumentFails)
+{
+    Sim(1, {"--name", "FENDO"});
+    QProcess cli;
+    cli.start(QStringLiteral(ORVANTIS_CLI_PATH), {QStringLiteral("detect")});
+    ASSERT_TRUE(cli.waitForFinished(HangLimitMs));
+    EXPECT_EQ(cli.exitCode(), 1);
+}
+
+TEST_F(PtyDetect, TheSimulatorStopsCleanlyAndRemovesItsLink)
+{
+    TSimProcess& sim = Sim(7);
+    ASSERT_TRUE(QFileInfo(sim.LinkPath()).isSymLink());
+    EXPECT_TRUE(sim.Stop());
+    EXPECT_FALSE(QFileInfo(sim.LinkPath()).exists() || QFileInfo(sim.LinkPath()).isSymLink());
+    EXPECT_TRUE(sim.Output().contains("stopped"));
+}
+
+TEST_F(PtyDetect, TheSimulatorKeepsWritesInItsMemoryFile)
+{
+    const QString memory = FDir.filePath("memory.pro");
+    {
+        TSimProcess& sim = Sim(1, {"--eeprom", memory});
+        ASSERT_TRUE(Detect());
+        TSerialPort* port = Link.OpenExchange();
+        ASSERT_NE(port, nullptr);
+        EXPECT_TRUE(port->SendCommand("*E2P0800A0860100"));
+        Link.CloseExchange();
+        EXPECT_TRUE(sim.Stop());
+    }
+    ASSERT_TRUE(QFile::exists(memory));
+    Sim(1, {"--eeprom", memory});
+    ASSERT_TRUE(Detect());
+    TSerialPort* port = Link.OpenExchange();
+    char buffer[256] = "*?E2P0800004";
+    EXPECT_TRUE(port->Query(buffer, 100));
+    EXPECT_STREQ(buffer, "*E2PA0860100");
+    Link.CloseExchange();
+}

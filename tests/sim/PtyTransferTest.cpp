@@ -1,0 +1,191 @@
+// Receive and Send through real pseudo-terminals and Qt SerialPort against
+// orvantis-sim, in-process and through orvantis-cli.
+
+#include "EquipmentLink.h"
+#include "FakeDevices.h"
+#include "InstrumentTransfer.h"
+#include "ScriptedPrompter.h"
+#include "SimProcess.h"
+#include "TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace orvantis;
+using namespace orvantis::test;
+
+namespace {
+
+constexpr qint64 HangLimitMs = 30000;
+
+QStringList RecordLines(const TLineList& lines)
+{
+    QStringList records;
+    for (const std::string& line : lines)
+        if (line.rfind("send ", 0) == 0) records << QString::fromStdString(line);
+    return records;
+}
+
+QStringList RecordLinesOf(const QString& path)
+{
+    TLineList lines;
+    EXPECT_TRUE(LoadTextLines(path, lines).Ok) << path.toStdString();
+    return RecordLines(lines);
+}
+
+class PtyTransfer : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FDir.isValid());
+        qputenv("ORVANTIS_PORT_DIR", FDir.path().toLocal8Bit());
+        Prompter.SetAutoOk(true);
+    }
+    void TearDown() override { qunsetenv("ORVANTIS_PORT_DIR"); }
+
+    TSimProcess& Sim(int com, const QStringList& options = {})
+    {
+        auto& sim = FSims.emplace_back(std::make_unique<TSimProcess>());
+        EXPECT_TRUE(sim->Start(FDir.path(), com, options));
+        return *sim;
+    }
+    template <typename Fn>
+    TTransferResult Timed(Fn run)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        const TTransferResult result = run();
+        EXPECT_LT(clock.elapsed(), HangLimitMs);
+        return result;
+    }
+    TTransferResult Receive() { return Timed([this] { return ReceiveData(Link, Host, Project, Prompter); }); }
+    TTransferResult Send() { return Timed([this] { return SendData(Link, Host, Project, Prompter); }); }
+    int Cli(const QStringList& args, QByteArray* out = nullptr)
+    {
+        QProcess cli;
+        cli.start(QStringLiteral(ORVANTIS_CLI_PATH), args);
+        EXPECT_TRUE(cli.waitForFinished(HangLimitMs));
+        if (out) *out = cli.readAllStandardOutput();
+        return cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+    }
+
+    QTemporaryDir FDir;
+    std::vector<std::unique_ptr<TSimProcess>> FSims;
+    TRecordingHost Host;
+    TEquipmentLink Link{Host};
+    TScriptedPrompter Prompter;
+    TProject Project{Link, Prompter, [](const QString&) {}};
+};
+
+}  // namespace
+
+TEST_F(PtyTransfer, ReceiveSendReceiveCarriesAChangedModelIntoTheInstrumentAndBack)
+{
+    Sim(3, {"--name", "OV+ ISDB-T"});
+    ASSERT_EQ(Receive(), TTransferResult::Complete);
+    EXPECT_EQ(Link.GetEquipmentModel(), 16);
+    Project.Profile().SetPointName(0, "FIELD");
+    Project.Profile().SetBandEnd(1, 700000000);
+    Project.Profile().SetMessageText(10, "CHANGED");
+    ASSERT_EQ(Send(), TTransferResult::Complete);
+    EXPECT_TRUE(Host.Lines.contains("processed 112 data lines of 122"));
+    const QStringList sent = RecordLines(Project.Lines());
+
+    TRecordingHost otherHost;
+    TEquipmentLink other(otherHost);
+    TProject again(other, Prompter, [](const QString&) {});
+    ASSERT_EQ(ReceiveData(other, otherHost, again, Prompter), TTransferResult::Complete);
+    // The configuration is read with 14 of its 15 bytes; the rest must match.
+    QStringList received = RecordLines(again.Lines());
+    ASSERT_EQ(received.size(), sent.size());
+    EXPECT_EQ(received.mid(1), sent.mid(1));
+    EXPECT_EQ(QByteArray(again.Profile().GetPointName(0)).trimmed(), "FIELD");
+}
+
+TEST_F(PtyTransfer, TheCliReceivesIntoAFileAndSendsItBack)
+{
+    Sim(1);
+    const QString file = FDir.filePath("received.pro");
+    QByteArray out;
+    ASSERT_EQ(Cli({"receive", file}, &out), 0) << out.constData();
+    EXPECT_TRUE(out.contains("received data from remote equipment"));
+    EXPECT_TRUE(out.contains("file saved as " + file.toUtf8()));
+
+    // The factory memory is the defaults of the model that answered.
+    TFixedIdentity identity(15, 1.2f);
+    TLineList defaults;
+    TProfile profile(&defaults, identity);
+    profile.SetDefaults();
+    profile.WriteProject(&defaults, "", "");
+    EXPECT_EQ(RecordLinesOf(file), RecordLines(defaults));
+
+    ASSERT_EQ(Cli({"send", file}, &out), 0) << out.constData();
+    EXPECT_TRUE(out.contains(file.toUtf8() + " sent to remote equipment"));
+}
+
+TEST_F(PtyTransfer, ThePartialReceiveWritesNoFile)
+{
+    Sim(1, {"--nak-at", "0850"});
+    const QString file = FDir.filePath("partial.pro");
+    QByteArray out;
+    EXPECT_EQ(Cli({"receive", file}, &out), 1);
+    EXPECT_TRUE(out.contains("*?E2P0850014"));
+    EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST_F(PtyTransfer, ARefusedRecordFailsTheCliSend)
+{
+    Sim(1, {"--nak-at", "0F20"});
+    const QString file = FDir.filePath("project.pro");
+    ASSERT_EQ(Cli({"new", file}), 0);
+    QByteArray out;
+    EXPECT_EQ(Cli({"send", file}, &out), 1);
+    EXPECT_TRUE(out.contains("error at: send *E2P0F20"));
+    EXPECT_FALSE(out.contains("sent to remote equipment"));
+}
+
+TEST_F(PtyTransfer, APulledCableDuringReceiveEndsWithTheWarning)
+{
+    Sim(2, {"--hangup-after", "20"});
+    EXPECT_EQ(Receive(), TTransferResult::Incomplete);
+    ASSERT_EQ(Prompter.Messages.size(), 1);
+    EXPECT_EQ(Prompter.Messages[0].Caption, "Warning");
+    EXPECT_TRUE(Host.Lines.last().startsWith("Tools: receive data exit at "));
+}
+
+TEST_F(PtyTransfer, APulledCableDuringSendStopsAtTheNextRecord)
+{
+    Sim(2, {"--hangup-after", "30"});
+    ASSERT_TRUE(Project.New());
+    EXPECT_EQ(Send(), TTransferResult::Incomplete);
+    EXPECT_EQ(Host.Lines.filter("error at: send *E2P").size(), 1);
+    EXPECT_TRUE(Host.Lines.last().startsWith("Tools: send data exit at "));
+}
+
+TEST_F(PtyTransfer, ANoisyPortIsNoInstrument)
+{
+    Sim(1, {"--noise"});
+    ASSERT_TRUE(Project.New());
+    EXPECT_EQ(Send(), TTransferResult::NoInstrument);
+    EXPECT_TRUE(Host.Lines.contains("COM1 -> not used"));
+    EXPECT_EQ(Host.Beeps, 1);
+}
+
+TEST_F(PtyTransfer, ASlowInstrumentJustInsideTheTimeOutsStillAnswers)
+{
+    Sim(1, {"--slow", "95", "--pace"});
+    ASSERT_TRUE(Link.Detect());
+    TSerialPort* port = Link.OpenExchange();
+    ASSERT_NE(port, nullptr);
+    for (const char* request : {"*?E2P1F0000E", "*?E2P0800014", "*?E2P000D013"}) {
+        char buffer[256];
+        std::strcpy(buffer, request);
+        EXPECT_TRUE(port->Query(buffer, 100)) << request;
+        EXPECT_TRUE(QByteArray(buffer).startsWith("*E2P")) << request;
+    }
+    Link.CloseExchange();
+}
