@@ -1,16 +1,21 @@
 #include "MainForm.h"
 
 #include "Icons.h"
+#include "InstrumentTransfer.h"
+#include "PortMap.h"
 #include "ProgramInfo.h"
+#include "QtSerialDevice.h"
 #include "TextFile.h"
 #include "TimeText.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -22,8 +27,11 @@ constexpr int StatusPanelWidths[3] = {270, 150, 50};
 
 }  // namespace
 
-TMainForm::TMainForm(IPrompter& prompter, QWidget* parent)
-    : QMainWindow(parent), FPrompter(prompter), FProject(*this, prompter, [this](const QString& line) { Log(line); })
+TMainForm::TMainForm(IPrompter& prompter, TDeviceFactory deviceFactory, QWidget* parent)
+    : QMainWindow(parent),
+      FPrompter(prompter),
+      FLink(*this, std::move(deviceFactory)),
+      FProject(FLink, prompter, [this](const QString& line) { Log(line); })
 {
     setWindowTitle(QString::fromLatin1(ApplicationTitle));
     setWindowIcon(ProgramIcon());
@@ -90,7 +98,11 @@ void TMainForm::CreateActions()
     connect(EditPoint, &QAction::triggered, this, &TMainForm::EditPointExecute);
     connect(EditConfig, &QAction::triggered, this, &TMainForm::EditConfigExecute);
     connect(EditMessage, &QAction::triggered, this, &TMainForm::EditMessageExecute);
+    connect(SendData, &QAction::triggered, this, &TMainForm::SendDataExecute);
+    connect(ReceiveData, &QAction::triggered, this, &TMainForm::ReceiveDataExecute);
+    connect(ToolsDetect, &QAction::triggered, this, &TMainForm::ToolsDetectExecute);
     connect(ToolsEditor, &QAction::triggered, this, &TMainForm::ToolsEditorExecute);
+    connect(ToolsTerm, &QAction::triggered, this, &TMainForm::ToolsTermExecute);
     connect(HelpAbout, &QAction::triggered, this, &TMainForm::HelpAboutExecute);
     // ToolsMonitor has no operation behind it.
 }
@@ -143,6 +155,11 @@ void TMainForm::CreateStatusBar()
         FStatusPanels[i]->setFixedWidth(StatusPanelWidths[i]);
         statusBar()->addWidget(FStatusPanels[i]);
     }
+    FProgress = new QProgressBar(this);
+    FProgress->setMaximumWidth(160);
+    FProgress->setTextVisible(true);
+    FProgress->hide();
+    statusBar()->addPermanentWidget(FProgress);
 }
 
 void TMainForm::FormCreate()
@@ -167,9 +184,60 @@ QString TMainForm::StatusPanelText(int panel) const
     return FStatusPanels[panel]->text();
 }
 
+QString TMainForm::StatusPanelHint(int panel) const
+{
+    return FStatusPanels[panel]->toolTip();
+}
+
 void TMainForm::SetStatusPanel(int panel, const QString& text)
 {
     FStatusPanels[panel]->setText(text);
+    if (panel == 2) {
+        // The port panel keeps the COM name; the hint tells which device it is.
+        const QString device = ComPortIndex(text) >= 0 ? DevicePathOf(text) : QString();
+        FStatusPanels[panel]->setToolTip(device);
+    }
+}
+
+void TMainForm::ProcessPendingInput()
+{
+    QCoreApplication::processEvents();
+}
+
+void TMainForm::SetDetectImage(int imageIndex)
+{
+    FDetectImage = imageIndex;
+    ToolsDetect->setIcon(ProgramImage(imageIndex));
+}
+
+void TMainForm::Beep()
+{
+    QApplication::beep();
+}
+
+void TMainForm::ProjectChanged()
+{
+    SetStatusPanel(0, FProject.FileName());
+    FileSave->setEnabled(FProject.IsOpen());
+    FileSaveAs->setEnabled(FProject.IsOpen());
+}
+
+void TMainForm::ShowProgress(int done, int total)
+{
+    FProgress->setVisible(total > 0);
+    if (total > 0) {
+        FProgress->setRange(0, total);
+        FProgress->setValue(done);
+    }
+}
+
+// Detect, Send and Receive let the window take input while they wait on the
+// instrument; no other command may change the project or the port meanwhile.
+bool TMainForm::RefusedWhileBusy()
+{
+    if (!FLink.IsBusy()) return false;
+    statusBar()->showMessage(QStringLiteral("Please wait: the instrument operation is still running."), 4000);
+    return true;
 }
 
 // After New, Open and a complete Receive: a project is in hand.
@@ -187,29 +255,33 @@ void TMainForm::ProjectInHand()
 
 void TMainForm::FileNewExecute()
 {
+    if (RefusedWhileBusy()) return;
     if (FProject.New()) ProjectInHand();
 }
 
 void TMainForm::FileOpenExecute()
 {
+    if (RefusedWhileBusy()) return;
     if (FProject.Open()) ProjectInHand();
 }
 
 void TMainForm::FileSaveExecute()
 {
+    if (RefusedWhileBusy()) return;
     FProject.Save();
     SetStatusPanel(0, FProject.FileName());
 }
 
 void TMainForm::FileSaveAsExecute()
 {
+    if (RefusedWhileBusy()) return;
     FProject.SaveAs();
     SetStatusPanel(0, FProject.FileName());
 }
 
 void TMainForm::RunEditor(QDialog* dialog, const QString& name)
 {
-    if (!dialog) return;
+    if (!dialog || RefusedWhileBusy()) return;
     Log(QStringLiteral("Edit: %1 started at ").arg(name) + NowText());
     dialog->exec();
     Log(QStringLiteral("Edit: %1 exit at ").arg(name) + NowText());
@@ -230,9 +302,65 @@ void TMainForm::EditMessageExecute()
     RunEditor(FMessEditDlg, QStringLiteral("text messages editor"));
 }
 
+void TMainForm::SendDataExecute()
+{
+    if (RefusedWhileBusy()) return;
+    SendData->setEnabled(false);
+    orvantis::SendData(FLink, *this, FProject, FPrompter);
+    SendData->setEnabled(true);  // Send changes no other enabling, whatever its outcome
+}
+
+void TMainForm::ReceiveDataExecute()
+{
+    if (RefusedWhileBusy()) return;
+    ReceiveData->setEnabled(false);
+    const TTransferResult result = orvantis::ReceiveData(FLink, *this, FProject, FPrompter);
+    switch (result) {
+    case TTransferResult::Busy:
+    case TTransferResult::Cancelled:
+        break;
+    case TTransferResult::NoInstrument:
+        NoInstrument();
+        break;
+    default: {
+        const TProfile& profile = FProject.Profile();
+        EditMessage->setEnabled(profile.HasMessages());
+        EditConfig->setEnabled(profile.HasConfig());
+        EditPoint->setEnabled(profile.HasPoints());
+        SendData->setEnabled(true);
+    }
+    }
+    ProjectChanged();
+    ReceiveData->setEnabled(true);
+}
+
+// An operation that could not reach the instrument leaves nothing to edit or send.
+void TMainForm::NoInstrument()
+{
+    for (QAction* action : {FileSave, FileSaveAs, EditMessage, EditConfig, EditPoint, SendData}) action->setEnabled(false);
+}
+
+void TMainForm::ToolsDetectExecute()
+{
+    if (RefusedWhileBusy()) return;
+    ToolsDetect->setEnabled(false);
+    FLink.Detect();
+    ToolsDetect->setEnabled(true);
+}
+
+void TMainForm::ToolsTermExecute()
+{
+    if (!FTerminalRunner || RefusedWhileBusy()) return;
+    ToolsTerm->setEnabled(false);
+    Log(QStringLiteral("Tools: terminal started at ") + NowText());
+    FTerminalRunner();
+    Log(QStringLiteral("Tools: terminal exit at ") + NowText());
+    ToolsTerm->setEnabled(true);
+}
+
 void TMainForm::ToolsEditorExecute()
 {
-    if (!FScratchPad) return;
+    if (!FScratchPad || RefusedWhileBusy()) return;
     ToolsEditor->setEnabled(false);
     Log(QStringLiteral("Tools: text editor started at ") + NowText());
     FScratchPad->exec();
@@ -247,7 +375,7 @@ void TMainForm::HelpAboutExecute()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (FInstrumentBusy) {
+    if (FLink.IsBusy()) {
         // Detect, Send and Receive hold the port and the model: let them end first.
         FPrompter.Message(QString::fromLatin1(ApplicationTitle),
                           QStringLiteral("The instrument operation is still running. Close the program when it has ended."),

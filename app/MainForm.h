@@ -3,6 +3,8 @@
 // data model and its line list), the link state of the instrument, and the
 // log; its menu and tool bar carry every command of the program.
 
+#include "EquipmentLink.h"
+#include "LinkHost.h"
 #include "MainFormInterface.h"
 #include "Project.h"
 #include "Prompter.h"
@@ -16,21 +18,26 @@ class QAction;
 class QDialog;
 class QLabel;
 class QPlainTextEdit;
+class QProgressBar;
 
 namespace orvantis {
 
-class TMainForm : public QMainWindow, public IMainForm {
+class TMainForm : public QMainWindow, public IMainForm, private ILinkHost {
     Q_OBJECT
 
 public:
-    explicit TMainForm(IPrompter& prompter, QWidget* parent = nullptr);
+    using TTerminalRunner = std::function<void()>;
+
+    // deviceFactory makes the serial devices of Detect, Send and Receive.
+    explicit TMainForm(IPrompter& prompter, TDeviceFactory deviceFactory = MakeQtSerialDevice,
+                       QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // What the editors, the tools and the model ask of the main window.
     TProfile& GetProfile() override { return FProject.Profile(); }
     void SetModified() override { FProject.SetModified(); }
-    int GetEquipmentModel() const override { return FEquipmentModel; }
-    float GetEquipmentVersion() const override { return FEquipmentVersion; }
+    int GetEquipmentModel() const override { return FLink.GetEquipmentModel(); }
+    float GetEquipmentVersion() const override { return FLink.GetEquipmentVersion(); }
     void Log(const QString& text) override;
 
     // The windows that the commands start, created after the main window.
@@ -39,12 +46,16 @@ public:
     void SetCfgEditor(QDialog* dialog) { FCfgEditorDlg = dialog; }
     void SetDetPointsEditor(QDialog* dialog) { FDetPointsDlg = dialog; }
     void SetMessEditor(QDialog* dialog) { FMessEditDlg = dialog; }
+    // Runs the terminal tool until the user leaves it.
+    void SetTerminalRunner(TTerminalRunner runner) { FTerminalRunner = std::move(runner); }
 
     const TProject& Project() const { return FProject; }
+    const TEquipmentLink& Link() const { return FLink; }
     QString StatusPanelText(int panel) const;
+    QString StatusPanelHint(int panel) const;
     QPlainTextEdit* LogPane() const { return LogRichEdit; }
-    // True while Detect, Send or Receive runs; they share the port and the model.
-    bool IsInstrumentBusy() const { return FInstrumentBusy; }
+    // The image index the Detect button shows: 13 or 14.
+    int DetectImage() const { return FDetectImage; }
 
     // The commands, one action each behind the menu entry and the tool button.
     QAction* FileNew;
@@ -74,7 +85,11 @@ private slots:
     void EditPointExecute();
     void EditConfigExecute();
     void EditMessageExecute();
+    void SendDataExecute();
+    void ReceiveDataExecute();
+    void ToolsDetectExecute();
     void ToolsEditorExecute();
+    void ToolsTermExecute();
     void HelpAboutExecute();
 
 private:
@@ -86,22 +101,26 @@ private:
     void FormCreate();
     void ProjectInHand();
     void RunEditor(QDialog* dialog, const QString& name);
+    bool RefusedWhileBusy();
+    void NoInstrument();
     bool SaveLogFile();
-    void SetStatusPanel(int panel, const QString& text);
+
+    // ILinkHost: what Detect, Send and Receive show in the window.
+    void ProcessPendingInput() override;
+    void SetDetectImage(int imageIndex) override;
+    void SetStatusPanel(int panel, const QString& text) override;
+    void Beep() override;
+    void ProjectChanged() override;
+    void ShowProgress(int done, int total) override;
 
     IPrompter& FPrompter;
+    TEquipmentLink FLink;  // before the project: the model asks it who the instrument is
     TProject FProject;
     QPlainTextEdit* LogRichEdit;
     QLabel* FStatusPanels[3];
-
-    // Link state, set by detection and kept for the run.
-    bool FDetected = false;
-    int FPortIndex = -1;
-    int FEquipmentModel = 0;
-    QString FEquipmentName;
-    QString FEquipmentVersionText;
-    float FEquipmentVersion = 3.0f;
-    bool FInstrumentBusy = false;
+    QProgressBar* FProgress;
+    int FDetectImage = 13;
+    TTerminalRunner FTerminalRunner;
 
     QString FLogFileName;
     std::time_t FStartTime = 0;
