@@ -191,9 +191,9 @@ void TTerminal::ProcessIO(TConsoleBuffer output)
                 return;
             status = false;
             lastError = PortErrorNumber(error);
-            // The device has gone (an adapter pulled out): waiting on would
-            // only repeat the failure.
-            if (error == QSerialPort::ResourceError) quit();
+            // A read fails only when the line has gone (an adapter pulled
+            // out, the far end hung up): waiting on would only repeat it.
+            if (error != QSerialPort::WriteError) quit();
         });
 
     idle.start();
