@@ -4,6 +4,7 @@
 #include "CliPrompter.h"
 #include "ProgramInfo.h"
 #include "Project.h"
+#include "TermCommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -43,7 +44,8 @@ int main(int argc, char* argv[])
         "Prepares and converts Orvantis+ project files (.pro) without the window.\n\n"
         "Commands:\n"
         "  new OUT.pro             a new project with the factory defaults, saved as OUT.pro\n"
-        "  resave IN.pro OUT.pro   opens IN.pro and saves it as OUT.pro"));
+        "  resave IN.pro OUT.pro   opens IN.pro and saves it as OUT.pro\n"
+        "  term [COMn]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption modelOption(QStringLiteral("model"),
@@ -78,6 +80,10 @@ int main(int argc, char* argv[])
     TCliPrompter prompter;
     TProject project(identity, prompter, PrintLog);
 
+    if (command == QLatin1String("term")) {
+        if (args.size() > 2) return Usage(QStringLiteral("usage: term [COMn]"));
+        return RunTermCommand(args.mid(1), prompter, PrintLog);
+    }
     if (command == QLatin1String("new")) {
         if (args.size() != 2) return Usage(QStringLiteral("usage: new OUT.pro"));
         prompter.SetSaveName(args[1]);
