@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <cerrno>
+
 namespace orvantis {
 
 namespace {
@@ -117,14 +119,21 @@ bool TConsoleWindow::focusNextPrevChild(bool)
 }
 
 TWindowConsole::TWindowConsole(QWidget* mainWindow, int rows)
-    : TMemoryConsole(80, rows), FWindow(std::make_unique<TConsoleWindow>(*this, mainWindow))
+    : TMemoryConsole(80, rows), FWindow(new TConsoleWindow(*this, mainWindow))
 {
 }
 
-TWindowConsole::~TWindowConsole() = default;
+TWindowConsole::~TWindowConsole()
+{
+    delete FWindow;
+}
 
 bool TWindowConsole::Open()
 {
+    if (!FWindow) {
+        SetLastError(ENXIO);
+        return false;
+    }
     TMemoryConsole::Open();
     FWindow->PlaceBesideMainWindow();
     FWindow->show();
@@ -136,7 +145,7 @@ bool TWindowConsole::Open()
 
 bool TWindowConsole::Close()
 {
-    FWindow->hide();
+    if (FWindow) FWindow->hide();
     return TMemoryConsole::Close();
 }
 

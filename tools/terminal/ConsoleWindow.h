@@ -7,9 +7,8 @@
 
 #include "MemoryConsole.h"
 
+#include <QPointer>
 #include <QWidget>
-
-#include <memory>
 
 namespace orvantis {
 
@@ -53,7 +52,8 @@ protected:
     void Changed() override;
 
 private:
-    std::unique_ptr<TConsoleWindow> FWindow;
+    // The main window owns it as a child too; whichever goes first deletes it.
+    QPointer<TConsoleWindow> FWindow;
 };
 
 }  // namespace orvantis
