@@ -9,6 +9,7 @@
 #include "QtSerialDevice.h"
 #include "ProgramInfo.h"
 #include "Project.h"
+#include "TermCommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -65,7 +66,8 @@ int main(int argc, char* argv[])
         "  detect                  looks for the instrument on COM1 to COM40 (exit 0 when found)\n"
         "  receive OUT.pro         reads the instrument's settings and saves them as OUT.pro\n"
         "                          (nothing is written unless every record was read)\n"
-        "  send IN.pro             writes IN.pro into the instrument (exit 0 when every line was taken)"));
+        "  send IN.pro             writes IN.pro into the instrument (exit 0 when every line was taken)\n"
+        "  term [COMn]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption modelOption(QStringLiteral("model"),
@@ -75,7 +77,7 @@ int main(int argc, char* argv[])
                                       QStringLiteral("VERSION"), QStringLiteral("3.0"));
     parser.addOption(modelOption);
     parser.addOption(fwOption);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, ports, detect, receive or send"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, ports, detect, receive, send or term"));
     if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::printf("%s", qPrintable(parser.helpText()));
@@ -127,6 +129,10 @@ int main(int argc, char* argv[])
     TCliPrompter prompter;
     TProject project(identity, prompter, PrintLog);
 
+    if (command == QLatin1String("term")) {
+        if (args.size() > 2) return Usage(QStringLiteral("usage: term [COMn]"));
+        return RunTermCommand(args.mid(1), prompter, PrintLog);
+    }
     if (command == QLatin1String("new")) {
         if (args.size() != 2) return Usage(QStringLiteral("usage: new OUT.pro"));
         prompter.SetSaveName(args[1]);

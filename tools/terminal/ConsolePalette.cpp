@@ -1,0 +1,16 @@
+#include "ConsolePalette.h"
+
+#include <array>
+
+namespace orvantis {
+
+QColor ConsoleColor(int index)
+{
+    static const std::array<QRgb, 16> Colors = {
+        0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+        0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
+    };
+    return QColor::fromRgb(Colors[std::size_t(index & 15)]);
+}
+
+}  // namespace orvantis

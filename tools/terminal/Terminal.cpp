@@ -1,0 +1,209 @@
+#include "Terminal.h"
+
+#include "TerminalPort.h"
+#include "TerminalSettings.h"
+
+#include <QEventLoop>
+#include <QSerialPort>
+#include <QTimer>
+
+namespace orvantis {
+
+namespace {
+
+constexpr int MaxPortNameLength = 15;
+const QString Caption = QStringLiteral("Tools Terminal");
+
+}  // namespace
+
+TTerminal::TTerminal(IConsole& console, IPrompter& prompter, TLogFunction log, bool detected,
+                     const QString& detectedPort)
+    : FConsole(console),
+      FPrompter(prompter),
+      FLog(std::move(log)),
+      FDetected(detected),
+      FDetectedPort(detectedPort),
+      FOutput(console.MainBuffer())
+{
+}
+
+TTerminal::~TTerminal()
+{
+    ClosePort();
+    SaveSettings();
+}
+
+void TTerminal::ReportError(const QString& text, int code)
+{
+    if (!FLog) return;
+    FLog(QString::asprintf("%s -> Error number: %d", qPrintable(text), code));
+    FErrorSeen = true;
+}
+
+bool TTerminal::Run()
+{
+    FErrorSeen = false;
+    if (!FConsole.Open()) {
+        ReportError(QStringLiteral("In AllocConsole"), FConsole.LastError());
+        return false;
+    }
+    FOutput = FConsole.MainBuffer();
+    FHelpBuffer = FConsole.CreateBuffer();
+    if (FHelpBuffer >= 0) DrawHelpScreen();
+    LoadSettings();
+    DrawMainScreen();
+    do {
+        FRestart = false;
+        FConsole.FlushInput();
+        ProcessIO(FOutput);
+    } while (FRestart && !FConsole.CloseRequested());
+    if (!FConsole.Close()) {
+        ReportError(QStringLiteral("In FreeConsole"), FConsole.LastError());
+        return false;
+    }
+    return true;
+}
+
+void TTerminal::LoadSettings()
+{
+    bLocal = bCRLF = bHex = false;
+    TTerminalSettings values;
+    values.bLocal = values.bCRLF = values.bHex = false;
+    const auto result = TTerminalSettingsStore().Read(values);
+    if (result == TTerminalSettingsStore::TReadResult::Failed)
+        FPrompter.Message(Caption, QStringLiteral("Unable to read data from the Registry"), TMsgIcon::Error,
+                          TMsgButton::Ok);
+    bLocal = values.bLocal;
+    bCRLF = values.bCRLF;
+    bHex = values.bHex;
+    if (FDetected)
+        FComPort = FDetectedPort;
+    else if (result == TTerminalSettingsStore::TReadResult::Read)
+        FComPort = values.ComPort;
+    else
+        FComPort = QStringLiteral("COM1");
+    FComPort.truncate(MaxPortNameLength);
+    FSettingsLoaded = true;
+}
+
+void TTerminal::SaveSettings()
+{
+    // Nothing to keep from an object that never ran, nor from a run that failed.
+    if (!FSettingsLoaded || FErrorSeen) return;
+    TTerminalSettings values;
+    values.ComPort = FComPort;
+    values.bLocal = bLocal;
+    values.bCRLF = bCRLF;
+    values.bHex = bHex;
+    if (!TTerminalSettingsStore().Write(values))
+        FPrompter.Message(Caption, QStringLiteral("Unable to save data to the Registry"), TMsgIcon::Error,
+                          TMsgButton::Ok);
+}
+
+bool TTerminal::OpenPort()
+{
+    FPort = std::make_unique<QSerialPort>();
+    int error = 0;
+    if (!OpenTerminalPort(*FPort, TerminalPortDevice(FComPort), error)) {
+        FPort.reset();
+        ReportError(QStringLiteral("[%1] In CreateFile").arg(FComPort), error);
+        return false;
+    }
+    // The driver's other settings, flow control included, stay as they are.
+    if (!FPort->setBaudRate(115200) || !FPort->setDataBits(QSerialPort::Data8) ||
+        !FPort->setParity(QSerialPort::NoParity) || !FPort->setStopBits(QSerialPort::OneStop))
+        ReportError(QStringLiteral("In SetCommState"), PortErrorNumber(FPort->error()));
+    // Pseudo-terminals have no modem lines; that is no error for the terminal.
+    FPort->setDataTerminalReady(true);
+    FPort->setRequestToSend(true);
+    FPort->clearError();
+    return true;
+}
+
+void TTerminal::ClosePort()
+{
+    if (!FPort) return;
+    FPort->flush();
+    if (FPort->isOpen()) {
+        FPort->setRequestToSend(false);
+        FPort->setDataTerminalReady(false);
+        FPort->close();
+    }
+    FPort.reset();
+}
+
+void TTerminal::ProcessIO(TConsoleBuffer output)
+{
+    if (!OpenPort()) return;
+    // A port switch made while the help screen is shown comes back to the
+    // main screen, so that the screen and FHelpShown agree.
+    FHelpShown = false;
+    FConsole.SetActiveBuffer(output);
+
+    bool status = true;
+    int lastError = 0;
+    bool stop = false;
+    QEventLoop loop;
+    QTimer idle;
+    idle.setSingleShot(true);
+    idle.setInterval(FIdleTimeoutMs);
+    const auto quit = [&] {
+        stop = true;
+        loop.quit();
+    };
+
+    QObject::connect(&idle, &QTimer::timeout, &loop, quit);
+    FConsole.SetInputHandler([&] {
+        if (stop) return;
+        idle.start();
+        if (FConsole.CloseRequested()) {
+            FRestart = false;
+            quit();
+            return;
+        }
+        TKeyEvent key;
+        while (!stop && FConsole.ReadKey(key)) {
+            if (key.Char == 0) continue;
+            if (key.Alt) {
+                if (key.Char == 'q' || key.Char == 'Q' || DoAltKey(key.Char)) quit();
+                continue;
+            }
+            FTxByte = key.Char;
+            if (bLocal) ShowText(FTxByte, TermAttr::Echo);
+            status = FPort->write(reinterpret_cast<const char*>(&FTxByte), 1) == 1;
+            if (!status) lastError = PortErrorNumber(FPort->error());
+        }
+    });
+    const QMetaObject::Connection received = QObject::connect(FPort.get(), &QSerialPort::readyRead, [&] {
+        if (stop) return;
+        idle.start();
+        char byte = 0;
+        while (!stop && FPort->getChar(&byte)) {
+            FRxByte = std::uint8_t(byte);
+            status = true;
+            ShowReceived(FRxByte);
+        }
+    });
+    const QMetaObject::Connection failed =
+        QObject::connect(FPort.get(), &QSerialPort::errorOccurred, [&](QSerialPort::SerialPortError error) {
+            if (error != QSerialPort::ReadError && error != QSerialPort::WriteError &&
+                error != QSerialPort::ResourceError)
+                return;
+            status = false;
+            lastError = PortErrorNumber(error);
+            // A read fails only when the line has gone (an adapter pulled
+            // out, the far end hung up): waiting on would only repeat it.
+            if (error != QSerialPort::WriteError) quit();
+        });
+
+    idle.start();
+    loop.exec();
+
+    QObject::disconnect(received);
+    QObject::disconnect(failed);
+    FConsole.SetInputHandler(nullptr);
+    if (!status) ReportError(QStringLiteral("In ProcessIO"), lastError);
+    ClosePort();
+}
+
+}  // namespace orvantis
