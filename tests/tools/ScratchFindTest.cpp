@@ -66,6 +66,26 @@ TEST_F(ScratchFindTest, AWordThatOccursOnceIsFoundOnceThenNotFound)
     EXPECT_FALSE(Memo()->textCursor().hasSelection());
 }
 
+TEST_F(ScratchFindTest, FoundTextIsScrolledIntoView)
+{
+    QStringList lines;
+    lines << QStringLiteral("# ORVANTIS+ - v5.00 - r003") << QStringLiteral("# Project file: C:\\SITE\\TOWER.PRO")
+          << QStringLiteral("#\t[Configuration]");
+    for (int i = 0; i < 60; ++i)
+        lines << QStringLiteral("send *E2P%1%2").arg(0x0100 + 16 * i, 4, 16, QLatin1Char('0')).arg(QStringLiteral("0A1B2C3D4E5F6071")).toUpper()
+                     .replace(QStringLiteral("SEND *E2P"), QStringLiteral("send *E2P"));
+    lines << QStringLiteral("# A long comment line that does not fit the window wraps in the view instead of running off to the right, so nothing is hidden.");
+    lines << QStringLiteral("# End of project");
+    Memo()->setPlainText(lines.join(QLatin1Char('\n')));
+    Memo()->moveCursor(QTextCursor::Start);
+    Options(QStringLiteral("long comment"), false, false);
+    const QString found = FindNext();
+    ASSERT_TRUE(found.endsWith(QStringLiteral("+12"))) << found.toStdString();
+    const QRect caret = Memo()->cursorRect();
+    EXPECT_TRUE(Memo()->viewport()->rect().contains(caret)) << "the match is in view";
+    Screenshot(QStringLiteral("text-editor.png"));
+}
+
 TEST_F(ScratchFindTest, WithoutMatchCaseLowerCaseFindsCapitalsInsideWordsToo)
 {
     Options(QStringLiteral("alpha"), false, false);

@@ -8,6 +8,7 @@
 #include "TempDir.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -94,6 +95,14 @@ protected:
     {
         FPrompter.AnswerFile(path);
         Trigger("FileOpen");
+    }
+    // Keeps a picture of the window for the documentation when asked to.
+    void Screenshot(const QString& name)
+    {
+        const QByteArray dir = qgetenv("ORVANTIS_SCREENSHOT_DIR");
+        if (dir.isEmpty()) return;
+        QApplication::processEvents();
+        FPad.grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name);
     }
     int MessageCount() const { return static_cast<int>(FPrompter.Messages.size()); }
     QString LastMessage() const { return FPrompter.Messages.isEmpty() ? QString() : FPrompter.Messages.last().Text; }
