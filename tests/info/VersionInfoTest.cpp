@@ -142,6 +142,25 @@ TEST(VersionQueryTest, TruncatedBlocksAreRefusedNotOverrun)
     }
 }
 
+TEST(VersionQueryTest, CorruptedBlocksNeverPointOutsideThemselves)
+{
+    const std::vector<std::uint8_t> good = BuildVersionBlock(FullContent());
+    for (std::size_t at = 0; at < good.size(); ++at) {
+        std::vector<std::uint8_t> block = good;
+        block[at] ^= 0xFF;
+        if (FindVersionBlock(block) != 0) continue;
+        for (const char* path : {"\\VarFileInfo\\Translation", "\\StringFileInfo\\040904e4\\LegalCopyright"}) {
+            const std::uint8_t* value = nullptr;
+            std::uint32_t length = 0;
+            bool isText = false;
+            if (!VerQueryValue(block, path, value, length, isText)) continue;
+            const std::size_t bytes = isText ? std::size_t{length} * 2 : length;
+            EXPECT_GE(value, block.data()) << at;
+            EXPECT_LE(value + bytes, block.data() + block.size()) << "byte " << at << " " << path;
+        }
+    }
+}
+
 TEST(VersionInfoOwnFileTest, TheTestProgramCarriesTheProgramsBlock)
 {
     TVersionInfo info(QStringLiteral("/proc/self/exe"));
