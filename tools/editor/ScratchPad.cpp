@@ -22,6 +22,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace orvantis {
 
 namespace {
@@ -153,15 +155,15 @@ void TScratchPad::CreateSpeedBar()
         const char* Name;
         const char* Hint;
         TToolIcon Icon;
-        void (TScratchPad::*Handler)();
+        std::function<void()> Run;
     };
     const TButton buttons[] = {
-        {"SpeedExitBtn", "Exit editor", TToolIcon::Exit, &TScratchPad::FileExitClick},
-        {"SpeedNewBtn", "New file", TToolIcon::New, &TScratchPad::FileNewClick},
-        {"SpeedOpenBtn", "Open a file", TToolIcon::Open, &TScratchPad::FileOpenClick},
-        {"SpeedSaveBtn", "Save to file", TToolIcon::Save, nullptr},
-        {"SpeedSearchBtn", "Search", TToolIcon::Search, &TScratchPad::SpeedSearchBtnClick},
-        {"SpeedPrintBtn", "Print", TToolIcon::Print, &TScratchPad::FilePrintClick},
+        {"SpeedExitBtn", "Exit editor", TToolIcon::Exit, [this] { FileExitClick(); }},
+        {"SpeedNewBtn", "New file", TToolIcon::New, [this] { FileNewClick(); }},
+        {"SpeedOpenBtn", "Open a file", TToolIcon::Open, [this] { FileOpenClick(); }},
+        {"SpeedSaveBtn", "Save to file", TToolIcon::Save, [this] { FileSaveClick(); }},
+        {"SpeedSearchBtn", "Search", TToolIcon::Search, [this] { SpeedSearchBtnClick(); }},
+        {"SpeedPrintBtn", "Print", TToolIcon::Print, [this] { FilePrintClick(); }},
     };
     for (const TButton& b : buttons) {
         auto* button = new QToolButton(SpeedBar);
@@ -171,10 +173,7 @@ void TScratchPad::CreateSpeedBar()
         button->setStatusTip(QString::fromLatin1(b.Hint));
         button->setAutoRaise(true);
         SpeedBar->addWidget(button);
-        if (b.Handler)
-            connect(button, &QToolButton::clicked, this, b.Handler);
-        else
-            connect(button, &QToolButton::clicked, this, [this] { FileSaveClick(); });
+        connect(button, &QToolButton::clicked, this, b.Run);
     }
 }
 

@@ -11,6 +11,8 @@
 
 class QAction;
 class QFrame;
+class QKeySequence;
+class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPrinter;

@@ -12,6 +12,7 @@ namespace {
 bool IsUtf8(const std::string& line)
 {
     QStringDecoder decoder(QStringDecoder::Utf8);
+    // The decoder runs when its result is converted.
     const QString decoded = decoder.decode(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())));
     return !decoder.hasError();
 }

@@ -6,6 +6,7 @@
 #include "Profile.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace orvantis {
 
