@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libqt6serialport6-dev
   libgtest-dev
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth tmux ghostscript
   desktop-file-utils man-db dpkg-dev file
 )
 
