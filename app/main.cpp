@@ -1,13 +1,17 @@
 // The desktop program: the main window and the windows it starts, created
 // in a fixed order and kept until the program ends.
 
+#include "AboutBox.h"
 #include "CfgEditorDlg.h"
+#include "ConsoleWindow.h"
 #include "DetPointsDlg.h"
 #include "MainForm.h"
 #include "MessEditDlg.h"
 #include "PasswordDlg.h"
 #include "ProgramInfo.h"
 #include "QtPrompter.h"
+#include "ScratchPad.h"
+#include "Terminal.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -24,11 +28,21 @@ int main(int argc, char* argv[])
         orvantis::TMainForm mainForm(prompter);
         prompter.SetParent(&mainForm);
         // The other windows, in this order; they live until the program ends.
+        mainForm.SetAboutBox(new orvantis::TAboutBox(&mainForm));
+        mainForm.SetScratchPad(new orvantis::TScratchPad(prompter, &mainForm));
         mainForm.SetCfgEditor(new orvantis::TCfgEditorDlg(mainForm, prompter, &mainForm));
         mainForm.SetDetPointsEditor(new orvantis::TDetPointsDlg(mainForm, prompter, &mainForm));
         // The messages editor listens to the password dialog from its construction.
         auto* passwordDlg = new orvantis::TPasswordDlg(&mainForm);
         mainForm.SetMessEditor(new orvantis::TMessEditDlg(mainForm, *passwordDlg, &mainForm));
+        // The terminal runs in a console window of its own, beside the main window,
+        // on the port that detection found, if any.
+        mainForm.SetTerminalRunner([&mainForm, &prompter] {
+            orvantis::TWindowConsole console(&mainForm);
+            orvantis::TTerminal terminal(console, prompter, [&mainForm](const QString& line) { mainForm.Log(line); },
+                                         mainForm.Link().IsDetected(), mainForm.StatusPanelText(2));
+            terminal.Run();
+        });
         mainForm.show();
         QApplication::exec();
     } catch (const std::exception& e) {

@@ -9,7 +9,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for program in orvantis orvantis-cli; do
+for program in orvantis orvantis-cli orvantis-sim; do
   [ -x "$prefix/bin/$program" ] || { echo "FAIL: $program not installed"; exit 1; }
 done
 

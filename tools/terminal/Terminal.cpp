@@ -146,6 +146,7 @@ void TTerminal::ProcessIO(TConsoleBuffer output)
     QEventLoop loop;
     QTimer idle;
     idle.setSingleShot(true);
+    idle.setTimerType(Qt::PreciseTimer);  // a coarse timer may end the run up to 5% early
     idle.setInterval(FIdleTimeoutMs);
     const auto quit = [&] {
         stop = true;
