@@ -1,0 +1,181 @@
+// The main window's instrument commands against orvantis-sim on pseudo-
+// terminals: what the window shows, logs and enables after each.
+
+#include "MainForm.h"
+#include "ScriptedPrompter.h"
+#include "SimProcess.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace orvantis;
+using orvantis::test::TScriptedPrompter;
+using orvantis::test::TSimProcess;
+
+namespace {
+
+class MainFormLinkTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FPorts.isValid());
+        ASSERT_TRUE(FWork.isValid());
+        qputenv("ORVANTIS_PORT_DIR", FPorts.path().toLocal8Bit());
+        FOldDir = QDir::currentPath();
+        QDir::setCurrent(FWork.path());
+        FForm = std::make_unique<TMainForm>(FPrompter);
+    }
+    void TearDown() override
+    {
+        FForm.reset();
+        FSim.reset();
+        QDir::setCurrent(FOldDir);
+        qunsetenv("ORVANTIS_PORT_DIR");
+    }
+
+    void StartSim(int com, const QStringList& options = {})
+    {
+        FSim = std::make_unique<TSimProcess>();
+        ASSERT_TRUE(FSim->Start(FPorts.path(), com, options + QStringList{QStringLiteral("--quiet")}));
+    }
+    QStringList Log() const { return FForm->LogPane()->toPlainText().split(QLatin1Char('\n')); }
+    bool Enabled(std::initializer_list<QAction*> actions) const
+    {
+        for (QAction* a : actions)
+            if (!a->isEnabled()) return false;
+        return true;
+    }
+    bool Disabled(std::initializer_list<QAction*> actions) const
+    {
+        for (QAction* a : actions)
+            if (a->isEnabled()) return false;
+        return true;
+    }
+
+    QTemporaryDir FPorts;
+    QTemporaryDir FWork;
+    QString FOldDir;
+    TScriptedPrompter FPrompter;
+    std::unique_ptr<TSimProcess> FSim;
+    std::unique_ptr<TMainForm> FForm;
+};
+
+TEST_F(MainFormLinkTest, DetectShowsTheInstrumentAndItsPort)
+{
+    StartSim(2, {QStringLiteral("--name"), QStringLiteral("OV+ ISDB-T"), QStringLiteral("--version"), QStringLiteral("1.20")});
+    FForm->ToolsDetect->trigger();
+
+    const QStringList log = Log();
+    EXPECT_TRUE(log.contains(QStringLiteral("Detecting equipment and COM port")));
+    EXPECT_TRUE(log.contains(QStringLiteral("COM1 not available")));
+    EXPECT_EQ(log.last(), QStringLiteral("COM2 -> OV+ ISDB-T ver1.20"));
+    EXPECT_EQ(FForm->StatusPanelText(1), QStringLiteral("OV+ ISDB-T"));
+    EXPECT_EQ(FForm->StatusPanelText(2), QStringLiteral("COM2"));
+    EXPECT_EQ(FForm->StatusPanelHint(2), QDir(FPorts.path()).filePath(QStringLiteral("COM2")));
+    EXPECT_EQ(FForm->DetectImage(), 14);
+    EXPECT_TRUE(FForm->ToolsDetect->isEnabled());
+    EXPECT_EQ(FForm->GetEquipmentModel(), 16);
+    EXPECT_FLOAT_EQ(FForm->GetEquipmentVersion(), 1.2f);
+    // The model follows the instrument at once: ISDB-T defaults on New.
+    FForm->FileNew->trigger();
+    EXPECT_STREQ(FForm->GetProfile().GetPointName(0), "BRASIL13");
+}
+
+TEST_F(MainFormLinkTest, ReceiveMakesANewUnsavedProject)
+{
+    StartSim(1);
+    FForm->ReceiveData->trigger();
+
+    EXPECT_TRUE(FPrompter.Messages.isEmpty()) << FPrompter.Messages.value(0).Text.toStdString();
+    EXPECT_EQ(FForm->Project().FileName(), QStringLiteral("Untitled.PRO"));
+    EXPECT_EQ(FForm->StatusPanelText(0), QStringLiteral("Untitled.PRO"));
+    EXPECT_TRUE(FForm->Project().IsModified());
+    EXPECT_TRUE(Enabled({FForm->FileSave, FForm->FileSaveAs, FForm->EditPoint, FForm->EditConfig,
+                         FForm->EditMessage, FForm->SendData, FForm->ReceiveData}));
+    EXPECT_TRUE(Log().contains(QStringLiteral("received data from remote equipment")));
+    EXPECT_STREQ(FForm->GetProfile().GetMessageText(12), "NET:");
+
+    // The received project is unsaved: closing asks before the log is written.
+    FPrompter.AnswerMessage(TMsgButton::Cancel);
+    EXPECT_FALSE(FForm->close());
+}
+
+TEST_F(MainFormLinkTest, ReceiveWithoutAnInstrumentLeavesNothingToSaveOrSend)
+{
+    FForm->FileNew->trigger();  // a project in hand, which Receive drops
+    FPrompter.AnswerMessage(TMsgButton::No);
+    FForm->ReceiveData->trigger();
+
+    EXPECT_TRUE(Log().last().startsWith(QStringLiteral("Tools: receive data exit at ")));
+    EXPECT_TRUE(Log().contains(QStringLiteral("ERROR: unable to receive data. Check connection")));
+    EXPECT_TRUE(Disabled({FForm->FileSave, FForm->FileSaveAs, FForm->EditPoint, FForm->EditConfig, FForm->EditMessage,
+                          FForm->SendData}));
+    EXPECT_TRUE(FForm->ReceiveData->isEnabled());
+    EXPECT_TRUE(FForm->Project().FileName().isEmpty());
+    EXPECT_EQ(FForm->StatusPanelText(0), QString());
+    // No project in hand: closing does not ask.
+    EXPECT_TRUE(FForm->close());
+}
+
+TEST_F(MainFormLinkTest, APartialReceiveWarnsAndKeepsNoProjectName)
+{
+    StartSim(1, {QStringLiteral("--nak-at"), QStringLiteral("0800")});
+    FForm->ReceiveData->trigger();
+
+    ASSERT_EQ(FPrompter.Messages.size(), 1);
+    EXPECT_EQ(FPrompter.Messages[0].Caption, QStringLiteral("Warning"));
+    EXPECT_EQ(FPrompter.Messages[0].Text, QStringLiteral("Error loading equipment data. Using default."));
+    EXPECT_TRUE(Disabled({FForm->FileSave, FForm->FileSaveAs}));
+    EXPECT_TRUE(Enabled({FForm->EditPoint, FForm->EditConfig, FForm->EditMessage, FForm->SendData}));
+    EXPECT_TRUE(FForm->Project().FileName().isEmpty());
+    // Edits mark the model modified, yet with no project in hand closing does not ask.
+    FForm->SetModified();
+    EXPECT_TRUE(FForm->close());
+}
+
+TEST_F(MainFormLinkTest, SendWritesTheEditedModelAndChangesNoProjectState)
+{
+    StartSim(3);
+    FForm->FileNew->trigger();
+    FForm->GetProfile().SetMessageText(1, "CO: FIELD TEAM");
+    FForm->SendData->trigger();
+
+    const QStringList log = Log();
+    EXPECT_TRUE(log.contains(QStringLiteral("Untitled.PRO sent to remote equipment"))) << log.join('\n').toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("processed 112 data lines of 122")));
+    EXPECT_TRUE(FForm->SendData->isEnabled());
+    EXPECT_TRUE(FForm->Project().IsModified());
+    EXPECT_EQ(FForm->Project().FileName(), QStringLiteral("Untitled.PRO"));
+
+    // What was sent is what the instrument now gives back.
+    FPrompter.AnswerMessage(TMsgButton::No);
+    FForm->FileNew->trigger();
+    FPrompter.AnswerMessage(TMsgButton::No);
+    FForm->ReceiveData->trigger();
+    EXPECT_STREQ(FForm->GetProfile().GetMessageText(1), "CO: FIELD TEAM");
+}
+
+TEST_F(MainFormLinkTest, ClosingIsRefusedWhileAnInstrumentOperationRuns)
+{
+    StartSim(5);
+    // Detect lets the window take input between ports: try to close then.
+    bool closedDuringDetect = true;
+    QTimer::singleShot(0, FForm.get(), [&] { closedDuringDetect = FForm->close(); });
+    FForm->ToolsDetect->trigger();
+
+    EXPECT_FALSE(closedDuringDetect);
+    ASSERT_EQ(FPrompter.Messages.size(), 1);
+    EXPECT_TRUE(FPrompter.Messages[0].Text.contains(QStringLiteral("still running")));
+    EXPECT_EQ(FForm->StatusPanelText(2), QStringLiteral("COM5"));
+    EXPECT_FALSE(Log().last().startsWith(QStringLiteral("Ended at")));
+    EXPECT_TRUE(FForm->close());  // once it has ended
+}
+
+}  // namespace
