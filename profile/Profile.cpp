@@ -5,7 +5,13 @@
 
 namespace orvantis {
 
-TProfile::TProfile(TLineList* lines, const IEquipmentIdentity& identity) : Lines(lines), Identity(identity) {}
+TProfile::TProfile(TLineList* lines, const IEquipmentIdentity& identity) : Lines(lines), Identity(identity)
+{
+    // The message lengths fix every message's EEPROM address, so they hold
+    // from the start; a model written or loaded before its first defaults
+    // still uses the instrument's addresses.
+    SetMessageLayout();
+}
 
 int TProfile::PointCount() const
 {
