@@ -264,5 +264,31 @@ TEST_F(ProjectTest, CancellingSaveAsChangesNothing)
     EXPECT_TRUE(QDir(Dir.path()).isEmpty());
 }
 
+TEST_F(ProjectTest, AReceivedProjectIsWrittenWithoutANameAndThenCalledUntitled)
+{
+    const QString path = WriteProjectFile(QStringLiteral("before.pro"));
+    ASSERT_TRUE(OpenFile(path));
+    Project.Drop();
+    EXPECT_FALSE(Project.IsOpen());
+    EXPECT_TRUE(Project.FileName().isEmpty());
+    EXPECT_TRUE(Project.QuerySave());  // no project, no question
+
+    Project.Profile().SetDefaults();
+    Project.AdoptReceived();
+    EXPECT_EQ(Project.FileName(), QStringLiteral("Untitled.PRO"));
+    EXPECT_TRUE(Project.IsOpen());
+    EXPECT_TRUE(Project.IsModified());
+    ASSERT_EQ(Project.Lines().size(), 122u);
+    EXPECT_TRUE(Project.Lines()[1].starts_with("#  created at "));
+    EXPECT_EQ(Project.Lines().back(), "# End of file ");
+
+    // Send regenerates the text from the model under the current name.
+    Project.Profile().SetPointName(0, "RESENT");
+    const TLineList& text = Project.Regenerate();
+    EXPECT_TRUE(text[1].starts_with("# Untitled.PRO created at "));
+    EXPECT_EQ(text[13], "send *E2P0800D0B90C000001080000FFFF00524553454E542020    #RESENT  ");
+    EXPECT_TRUE(Prompter.Messages.isEmpty());
+}
+
 }  // namespace
 }  // namespace orvantis::test
