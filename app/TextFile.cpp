@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace orvantis {
 
 TLineList SplitLines(std::string_view bytes)
@@ -43,14 +46,24 @@ TFileResult LoadTextLines(const QString& path, TLineList& lines, qint64 maxBytes
 
 TFileResult SaveTextLines(const QString& path, const TLineList& lines)
 {
-    // QSaveFile writes a temporary file beside the target, syncs it and renames
-    // it over the old file only when everything was written.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return TFileResult::Failure(QStringLiteral("Unable to write %1: %2.").arg(path, file.errorString()));
+    QByteArray bytes;
     for (const std::string& line : lines) {
-        file.write(line.data(), static_cast<qint64>(line.size()));
-        file.write("\r\n", 2);
+        bytes.append(line.data(), static_cast<qsizetype>(line.size()));
+        bytes.append("\r\n", 2);
+    }
+    // QSaveFile writes a temporary file beside the target, syncs it and renames
+    // it over the old file only when everything was written. Unbuffered, so
+    // that a short write (disk full, file size limit) shows in write()'s count:
+    // Qt's buffered flush would pass it over and rename a cut file into place.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return TFileResult::Failure(QStringLiteral("Unable to write %1: %2.").arg(path, file.errorString()));
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
+        file.cancelWriting();
+        file.commit();  // removes the temporary file
+        return TFileResult::Failure(QStringLiteral("Unable to write %1: %2.").arg(path, reason));
     }
     if (!file.commit())
         return TFileResult::Failure(QStringLiteral("Unable to write %1: %2.").arg(path, file.errorString()));

@@ -71,12 +71,19 @@ void CopyName(char (&name)[PointNameLength + 1], const char* text)
 
 }  // namespace
 
-void TProfile::DefaultMessages()
+void TProfile::SetMessageLayout()
 {
     for (int i = 0; i < MessageCount; ++i) {
+        Messages[i].EditLevel = DefaultMessageTable[i].EditLevel;
+        Messages[i].MaxLen = DefaultMessageTable[i].MaxLen;
+    }
+}
+
+void TProfile::DefaultMessages()
+{
+    SetMessageLayout();
+    for (int i = 0; i < MessageCount; ++i) {
         const MessageDefault& d = DefaultMessageTable[i];
-        Messages[i].EditLevel = d.EditLevel;
-        Messages[i].MaxLen = d.MaxLen;
         std::memset(Messages[i].Text, 0, sizeof Messages[i].Text);
         std::strncpy(Messages[i].Text, d.Text, static_cast<std::size_t>(d.MaxLen));
     }

@@ -5,7 +5,13 @@
 
 namespace orvantis {
 
-TProfile::TProfile(TLineList* lines, const IEquipmentIdentity& identity) : Lines(lines), Identity(identity) {}
+TProfile::TProfile(TLineList* lines, const IEquipmentIdentity& identity) : Lines(lines), Identity(identity)
+{
+    // The message lengths fix every message's EEPROM address, so they hold
+    // from the start; a model written or loaded before its first defaults
+    // still uses the instrument's addresses.
+    SetMessageLayout();
+}
 
 int TProfile::PointCount() const
 {
@@ -54,8 +60,9 @@ void TProfile::RestoreBands() { std::copy(std::begin(SavedBands), std::end(Saved
 
 namespace {
 
-// Frequency, bytes 4..11 and the name up to its terminator; not the terminator
-// slot itself, which the point keeps.
+// Frequency, bytes 4..11 and all eight name bytes. A name read from EEPROM
+// may hold bytes behind an early terminator ("CH66" of an erased point);
+// they are written back to the instrument, so Cancel must bring them back too.
 void CopyPointFields(TDetPoint& to, const TDetPoint& from)
 {
     to.FreqKHz = from.FreqKHz;
@@ -67,9 +74,8 @@ void CopyPointFields(TDetPoint& to, const TDetPoint& from)
     to.PointAux9 = from.PointAux9;
     to.PointAux10 = from.PointAux10;
     to.Standard = from.Standard;
-    const std::size_t n = strnlen(from.Name, PointNameLength);
-    std::memcpy(to.Name, from.Name, n);
-    if (n < PointNameLength) to.Name[n] = '\0';
+    std::memcpy(to.Name, from.Name, PointNameLength);
+    to.Name[PointNameLength] = '\0';
 }
 
 }  // namespace

@@ -120,6 +120,7 @@ public:
 private:
     static std::uint8_t ZeroTwoOrOne(std::uint8_t v) { return (v == 0 || v == 2) ? v : 1; }
 
+    void SetMessageLayout();
     void DefaultMessages();
     void DefaultConfig();
     void DefaultPoints();
