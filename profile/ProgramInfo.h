@@ -9,7 +9,7 @@ namespace orvantis {
 inline constexpr const char* ProgramName = "ORVANTIS+";
 inline constexpr const char* ProgramVersion = ORVANTIS_VERSION_TEXT;
 inline constexpr const char* ProgramNotice =
-    "Remote control and set-up of the Orvantis+ TV signal analyser";
+    "Orvantis+ TV analyser remote control";
 inline constexpr const char* ApplicationTitle = "Orvantis+";
 
 }  // namespace orvantis

@@ -3,11 +3,14 @@
 // scroll of the terminal area, the Alt commands' redraws.
 
 #include "MemoryConsole.h"
+#include "ProgramInfo.h"
 #include "ScriptedPrompter.h"
 #include "Terminal.h"
 #include "TerminalTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 using namespace orvantis;
 using namespace orvantis::test;
@@ -84,7 +87,9 @@ TEST_F(TerminalScreens, TitleRowHasTheProgramVersionAtTheRightEnd)
     EXPECT_EQ(Attr(28, 0), 2);
     EXPECT_EQ(Attr(66, 0), 31);
     EXPECT_EQ(Attr(79, 0), 31);
-    EXPECT_EQ(title.mid(28, 7), QStringLiteral(" Remote")) << "the notice follows between blanks";
+    EXPECT_EQ(title.mid(28, 2 + int(std::strlen(ProgramNotice))),
+              QStringLiteral(" %1 ").arg(QString::fromLatin1(ProgramNotice)))
+        << "the notice follows between blanks";
     EXPECT_EQ(Row(1).at(0), QChar::fromLatin1(char(0xC9))) << "a long notice must not run into the frame";
 }
 
