@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-serialport-dev libqt6serialport6-dev
+  qt6-base-dev qt6-serialport-dev
   libgtest-dev
   clang libclang-rt-14-dev
   xvfb xauth tmux ghostscript
