@@ -15,11 +15,12 @@ add_custom_target(orvantis_desktop_icons ALL DEPENDS ${ORVANTIS_ICON_DIR}/256x25
 
 install(DIRECTORY ${ORVANTIS_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/orvantis.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-# Man pages are installed compressed, as Debian has them.
+# Man pages carry the program's version and are installed compressed, as Debian has them.
+configure_file(${PROJECT_SOURCE_DIR}/dist/orvantis-cli.1.in ${CMAKE_BINARY_DIR}/orvantis-cli.1 @ONLY)
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/orvantis-cli.1.gz
-  COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/dist/orvantis-cli.1 > ${CMAKE_BINARY_DIR}/orvantis-cli.1.gz
-  DEPENDS ${PROJECT_SOURCE_DIR}/dist/orvantis-cli.1)
+  COMMAND gzip -9nc ${CMAKE_BINARY_DIR}/orvantis-cli.1 > ${CMAKE_BINARY_DIR}/orvantis-cli.1.gz
+  DEPENDS ${CMAKE_BINARY_DIR}/orvantis-cli.1)
 add_custom_target(orvantis_man_pages ALL DEPENDS ${CMAKE_BINARY_DIR}/orvantis-cli.1.gz)
 install(FILES ${CMAKE_BINARY_DIR}/orvantis-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 

@@ -4,7 +4,7 @@
 # page renders and names every command that --help lists.
 set -euo pipefail
 build=$1
-source=$2
+expected_version=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -14,7 +14,7 @@ for program in orvantis orvantis-cli orvantis-sim; do
 done
 
 version=$("$prefix/bin/orvantis-cli" --version)
-grep -q '5.00 - r003' <<<"$version" || { echo "FAIL: --version said '$version'"; exit 1; }
+grep -qF "$expected_version" <<<"$version" || { echo "FAIL: --version said '$version'"; exit 1; }
 
 work=$(mktemp -d)
 (cd "$work" && "$prefix/bin/orvantis-cli" new fresh.pro >/dev/null)
@@ -25,6 +25,7 @@ desktop-file-validate "$prefix/share/applications/orvantis.desktop"
 [ -f "$prefix/share/icons/hicolor/48x48/apps/orvantis.png" ] || { echo "FAIL: no icon"; exit 1; }
 
 page=$(MANWIDTH=100 man -l "$prefix/share/man/man1/orvantis-cli.1.gz" 2>&1)
+grep -qF "$expected_version" <<<"$page" || { echo "FAIL: the man page does not carry the version"; exit 1; }
 commands=$("$prefix/bin/orvantis-cli" --help | awk '/^Commands:/{on=1; next} on && /^  [a-z]/{print $1} on && /^$/{exit}')
 [ -n "$commands" ] || { echo "FAIL: --help lists no commands"; exit 1; }
 for command in $commands; do
