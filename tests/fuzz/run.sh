@@ -21,10 +21,11 @@ ${CXX_FUZZ:-clang++} -std=c++20 -g -O1 -Wall -Wextra \
     -I"$root/profile" -I"$out/generated" \
     "$root/tests/fuzz/LoadFuzzer.cpp" "$root"/profile/*.cpp -o "$out/LoadFuzzer"
 
-# New inputs go to build/fuzz/corpus; the seeds in the tree stay as they are.
+# New inputs go to build/fuzz/corpus; the seeds in the tree stay as they are:
+# the malformed files here and the whole projects the model tests compare against.
 status=0
 "$out/LoadFuzzer" -max_total_time="$seconds" -max_len=8192 -timeout=10 -print_final_stats=1 \
-    -artifact_prefix="$out/" "$out/corpus" "$root/tests/fuzz/corpus" > "$out/fuzz.log" 2>&1 || status=$?
+    -artifact_prefix="$out/" "$out/corpus" "$root/tests/fuzz/corpus" "$root/tests/profile/golden" > "$out/fuzz.log" 2>&1 || status=$?
 tail -n 25 "$out/fuzz.log"
 runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$out/fuzz.log")
 echo "executions: ${runs:-unknown} in $seconds s"
