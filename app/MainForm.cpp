@@ -229,6 +229,8 @@ void TMainForm::ShowProgress(int done, int total)
         FProgress->setRange(0, total);
         FProgress->setValue(done);
     }
+    // Send takes no input while it runs, but the window must not look hung.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 // Detect, Send and Receive let the window take input while they wait on the
