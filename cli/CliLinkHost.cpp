@@ -17,10 +17,7 @@ void TCliLinkHost::Beep()
     if (::isatty(STDERR_FILENO)) std::fputc('\a', stderr);
 }
 
-}  // namespace orvantis
-
-namespace orvantis {
-
+// Progress only where a person watches; a pipe or log file gets the log lines alone.
 void TCliLinkHost::ShowProgress(int done, int total)
 {
     if (!::isatty(STDERR_FILENO)) return;
