@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace orvantis {
 
 namespace {
@@ -62,6 +64,13 @@ bool TProject::Open()
     TLineList lines;
     if (const TFileResult read = LoadTextLines(*chosen, lines); !read) {
         FPrompter.Message(ErrorCaption, read.Error, TMsgIcon::Error);
+        return false;
+    }
+    // Project files are text; NUL bytes mean a binary file picked by mistake.
+    const bool binary = std::any_of(lines.begin(), lines.end(),
+                                    [](const std::string& line) { return line.find('\0') != std::string::npos; });
+    if (binary) {
+        FPrompter.Message(ErrorCaption, QStringLiteral("The file %1 is not a text file.").arg(*chosen), TMsgIcon::Error);
         return false;
     }
     FProjectLines = std::move(lines);

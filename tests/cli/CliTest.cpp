@@ -176,8 +176,15 @@ TEST_F(CliTest, GarbageAndHugeLinesStillGiveAValidProject)
 {
     QByteArray garbage;
     for (int i = 0; i < 20000; ++i) garbage += static_cast<char>((i * 7919) % 256);
+    // With NUL bytes it is a binary file: refused, nothing written.
     WriteAll(Path("garbage.bin"), garbage);
-    const TRun run = Cli({"resave", Path("garbage.bin"), Path("garbage.pro")});
+    const TRun binary = Cli({"resave", Path("garbage.bin"), Path("binary.pro")});
+    EXPECT_EQ(binary.Exit, 1);
+    EXPECT_TRUE(binary.Err.contains("not a text file")) << binary.Err.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("binary.pro")));
+    // Every other byte value is text the model reads by its rules.
+    WriteAll(Path("garbage.txt"), QByteArray(garbage).replace('\0', '#'));
+    const TRun run = Cli({"resave", Path("garbage.txt"), Path("garbage.pro")});
     EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
     ExpectProject(Path("garbage.pro"), "standard50.pro");
 

@@ -244,6 +244,17 @@ TEST_F(MainFormTest, OpenOfAFileThatCannotBeReadChangesNothing)
     EXPECT_EQ(FForm->Project().FileName(), QStringLiteral("Untitled.PRO"));
     EXPECT_EQ(FForm->GetProfile().GetUnits(), 2);
     EXPECT_TRUE(FForm->Project().IsModified());
+
+    // A binary file picked by mistake is refused the same way.
+    const QString binary = Path(QStringLiteral("firmware.bin"));
+    orvantis::test::WriteAll(binary, QByteArray("send *E2P1F00\0\x01\x02", 16));
+    FPrompter.AnswerMessage(TMsgButton::No);
+    FPrompter.AnswerFile(binary);
+    FForm->FileOpen->trigger();
+    ASSERT_EQ(FPrompter.Messages.size(), 4);
+    EXPECT_TRUE(FPrompter.Messages[3].Text.contains(QStringLiteral("not a text file")));
+    EXPECT_EQ(FForm->Project().FileName(), QStringLiteral("Untitled.PRO"));
+    EXPECT_EQ(FForm->GetProfile().GetUnits(), 2);
 }
 
 TEST_F(MainFormTest, FailedSaveKeepsTheProjectModifiedAndItsName)
