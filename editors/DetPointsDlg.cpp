@@ -8,15 +8,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -171,7 +170,7 @@ void TDetPointsDlg::BuildControls()
 
     connect(UpDown1, &TWrapUpDown::Clicked, this, &TDetPointsDlg::UpDown1Click);
     connect(OKBtn, &QPushButton::clicked, this, &TDetPointsDlg::OKBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &TDetPointsDlg::CancelBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &TDetPointsDlg::reject);
 }
 
 bool TDetPointsDlg::IsRow(int row) const
@@ -366,32 +365,13 @@ void TDetPointsDlg::OKBtnClick()
     accept();
 }
 
-void TDetPointsDlg::CancelBtnClick()
+// Cancel, Esc and the close box all come here: Points stored by moving to
+// another one must not stay in the project without it being marked modified.
+void TDetPointsDlg::reject()
 {
     FExitPending = false;
     FProfile->RestorePoints();
-    reject();
-}
-
-void TDetPointsDlg::closeEvent(QCloseEvent* event)
-{
-    // Closing the window is a Cancel: points stored by moving must not stay
-    // in the project without it being marked modified.
-    if (isVisible()) {
-        event->ignore();
-        CancelBtnClick();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void TDetPointsDlg::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Cancel)) {
-        CancelBtnClick();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    QDialog::reject();
 }
 
 void TDetPointsDlg::ScheduleExitCheck()

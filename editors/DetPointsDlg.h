@@ -30,10 +30,12 @@ public:
     // The point whose values the controls show, counted from 1.
     int CurrentPoint() const { return FCurrentPoint; }
 
+public slots:
+    // Cancel: the snapshot taken at the showing comes back.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -42,7 +44,6 @@ private:
     void UpDown1Click();
     void EdFreqKHzExit();
     void OKBtnClick();
-    void CancelBtnClick();
 
     void LoadPoint();
     void StorePoint();

@@ -5,17 +5,16 @@
 #include "TextCodec.h"
 #include "WrapUpDown.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -172,7 +171,7 @@ void TMessEditDlg::BuildControls()
     connect(RestoreButton, &QToolButton::clicked, this, &TMessEditDlg::RestoreButtonClick);
     connect(SpeedButton1, &QToolButton::clicked, this, &TMessEditDlg::SpeedButton1Click);
     connect(OKBtn, &QPushButton::clicked, this, &TMessEditDlg::OKBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &TMessEditDlg::CancelBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &TMessEditDlg::reject);
 }
 
 void TMessEditDlg::showEvent(QShowEvent* event)
@@ -252,31 +251,12 @@ void TMessEditDlg::OKBtnClick()
     accept();
 }
 
-void TMessEditDlg::CancelBtnClick()
+// Cancel, Esc and the close box all come here: Texts stored by moving to
+// another one must not stay in the project without it being marked modified.
+void TMessEditDlg::reject()
 {
     FProfile->RestoreMessages();
-    reject();
-}
-
-void TMessEditDlg::closeEvent(QCloseEvent* event)
-{
-    // Closing the window is a Cancel: texts stored by moving must not stay
-    // in the project without it being marked modified.
-    if (isVisible()) {
-        event->ignore();
-        CancelBtnClick();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void TMessEditDlg::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Cancel)) {
-        CancelBtnClick();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    QDialog::reject();
 }
 
 }  // namespace orvantis

@@ -35,17 +35,18 @@ public:
     // The position ruler for a message of the given maximum length.
     static QString RulerText(int length);
 
+public slots:
+    // Cancel: the snapshot taken at the showing comes back.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildControls();
     void FormShow();
     void UpDown1Click();
     void OKBtnClick();
-    void CancelBtnClick();
     void RestoreButtonClick();
     void SpeedButton1Click();
 
