@@ -74,23 +74,10 @@ void TDetPointsDlg::BuildControls()
     setObjectName(QStringLiteral("DetPointsDlg"));
     setWindowTitle(QStringLiteral("Detection points editor"));
 
-    auto* indexLabel = new QLabel(QStringLiteral("Select index to edit a test point: "), this);
-    QFont bold = indexLabel->font();
-    bold.setBold(true);
-    indexLabel->setFont(bold);
-    EdMPIndex = new QLineEdit(this);
-    EdMPIndex->setObjectName(QStringLiteral("EdMPIndex"));
-    EdMPIndex->setReadOnly(true);
-    EdMPIndex->setAlignment(Qt::AlignRight);
-    EdMPIndex->setFixedWidth(EdMPIndex->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-    UpDown1 = new TWrapUpDown(this);
-    UpDown1->setObjectName(QStringLiteral("UpDown1"));
-    UpDown1->SetBuddy(EdMPIndex);
-    auto* indexRow = new QHBoxLayout;
-    indexRow->addWidget(indexLabel);
-    indexRow->addWidget(EdMPIndex);
-    indexRow->addWidget(UpDown1);
-    indexRow->addStretch();
+    const TIndexRow index = MakeIndexRow(this, QStringLiteral("Select index to edit a test point: "), QStringLiteral("EdMPIndex"));
+    EdMPIndex = index.Edit;
+    UpDown1 = index.UpDown;
+    QHBoxLayout* indexRow = index.Layout;
 
     EdFreqKHz = new QLineEdit(this);
     EdFreqKHz->setObjectName(QStringLiteral("EdFreqKHz"));

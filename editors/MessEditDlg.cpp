@@ -79,23 +79,10 @@ void TMessEditDlg::BuildControls()
     setWindowTitle(QStringLiteral("Text messages editor"));
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
-    auto* indexLabel = new QLabel(QStringLiteral("Select the message to edit:"), this);
-    QFont bold = indexLabel->font();
-    bold.setBold(true);
-    indexLabel->setFont(bold);
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setReadOnly(true);
-    Edit1->setAlignment(Qt::AlignRight);
-    Edit1->setFixedWidth(Edit1->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-    UpDown1 = new TWrapUpDown(this);
-    UpDown1->setObjectName(QStringLiteral("UpDown1"));
-    UpDown1->SetBuddy(Edit1);
-    auto* indexRow = new QHBoxLayout;
-    indexRow->addWidget(indexLabel);
-    indexRow->addWidget(Edit1);
-    indexRow->addWidget(UpDown1);
-    indexRow->addStretch();
+    const TIndexRow index = MakeIndexRow(this, QStringLiteral("Select the message to edit:"), QStringLiteral("Edit1"));
+    Edit1 = index.Edit;
+    UpDown1 = index.UpDown;
+    QHBoxLayout* indexRow = index.Layout;
 
     MessageNoEdit = MakeTextField(this, QStringLiteral("MessageNoEdit"), fixed, QStringLiteral("current message"));
     MessageNoEdit->setEnabled(false);

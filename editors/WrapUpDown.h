@@ -10,6 +10,7 @@
 
 #include <QWidget>
 
+class QHBoxLayout;
 class QLineEdit;
 class QToolButton;
 
@@ -47,5 +48,14 @@ private:
     int FMax = 0;
     int FPosition = 0;
 };
+
+// The editors' top row: a bold label, the read-only index field and its
+// spinner, both named (editName, "UpDown1") for tests and created on parent.
+struct TIndexRow {
+    QHBoxLayout* Layout;
+    QLineEdit* Edit;
+    TWrapUpDown* UpDown;
+};
+TIndexRow MakeIndexRow(QWidget* parent, const QString& label, const QString& editName);
 
 }  // namespace orvantis
