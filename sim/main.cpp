@@ -34,12 +34,35 @@ using namespace orvantis::sim;
 
 namespace {
 
-int StopPipe[2] = {-1, -1};
+volatile std::sig_atomic_t StopRequested = 0;
 
 void OnStopSignal(int)
 {
-    const char c = 's';
-    [[maybe_unused]] const ssize_t n = ::write(StopPipe[1], &c, 1);
+    StopRequested = 1;
+}
+
+// SIGINT and SIGTERM stay blocked except while the main loop waits, so a stop
+// never finds the simulator half started: it always ends through the loop,
+// which removes the link. Returns the mask to wait with.
+sigset_t HoldStopsForTheLoop()
+{
+    sigset_t stops;
+    sigemptyset(&stops);
+    sigaddset(&stops, SIGINT);
+    sigaddset(&stops, SIGTERM);
+    sigset_t waiting;
+    sigprocmask(SIG_BLOCK, &stops, &waiting);
+    // Also when the caller started us with them blocked.
+    sigdelset(&waiting, SIGINT);
+    sigdelset(&waiting, SIGTERM);
+
+    struct sigaction stop {};
+    stop.sa_handler = OnStopSignal;
+    sigemptyset(&stop.sa_mask);
+    sigaction(SIGINT, &stop, nullptr);
+    sigaction(SIGTERM, &stop, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+    return waiting;
 }
 
 void Say(const QString& text)
@@ -70,6 +93,7 @@ float VersionNumber(const QByteArray& text)
 
 int main(int argc, char* argv[])
 {
+    const sigset_t waitMask = HoldStopsForTheLoop();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orvantis-sim"));
 
@@ -175,14 +199,6 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    if (::pipe(StopPipe) != 0) return 1;
-    struct sigaction stop {};
-    stop.sa_handler = OnStopSignal;
-    sigemptyset(&stop.sa_mask);
-    sigaction(SIGINT, &stop, nullptr);
-    sigaction(SIGTERM, &stop, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
-
     TSimInstrument instrument(nameReply, versionReply, image, faults);
     const bool quiet = parser.isSet(quietOption);
     if (!quiet) instrument.OnEvent = Say;
@@ -205,11 +221,10 @@ int main(int argc, char* argv[])
         const qint64 next = schedule.NsUntilNext(clock.nsecsElapsed());
         const qint64 waitNs = next < 0 ? TickMs * 1'000'000LL : std::min<qint64>(next, TickMs * 1'000'000LL);
         const timespec wait{static_cast<time_t>(waitNs / 1'000'000'000), static_cast<long>(waitNs % 1'000'000'000)};
-        pollfd fds[2] = {{line.Fd(), POLLIN, 0}, {StopPipe[0], POLLIN, 0}};
-        const int ready = ::ppoll(fds, 2, &wait, nullptr);
-        if (ready < 0 && errno != EINTR) break;
-        if (fds[1].revents & POLLIN) break;
-        if (fds[0].revents & POLLIN) {
+        pollfd fds[1] = {{line.Fd(), POLLIN, 0}};
+        const int ready = ::ppoll(fds, 1, &wait, &waitMask);
+        if (StopRequested || (ready < 0 && errno != EINTR)) break;
+        if (ready > 0 && (fds[0].revents & POLLIN)) {
             const QByteArray in = line.ReadAvailable();
             commandBytes += static_cast<int>(in.size());
             const QByteArray answer = instrument.Receive(in);

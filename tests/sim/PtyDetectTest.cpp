@@ -16,6 +16,8 @@
 
 #include <optional>
 
+#include <csignal>
+
 using namespace orvantis;
 using namespace orvantis::test;
 
@@ -151,6 +153,27 @@ TEST_F(PtyDetect, TheSimulatorStopsCleanlyAndRemovesItsLink)
     EXPECT_TRUE(sim.Stop());
     EXPECT_FALSE(QFileInfo(sim.LinkPath()).exists() || QFileInfo(sim.LinkPath()).isSymLink());
     EXPECT_TRUE(sim.Output().contains("stopped"));
+}
+
+TEST_F(PtyDetect, AStopThatComesWhileTheSimulatorStartsEndsItCleanly)
+{
+    // Blocked before exec, the stop waits in the kernel until the simulator
+    // runs: as a stop that arrives while it is still starting.
+    QProcess sim;
+    sim.setChildProcessModifier([] {
+        sigset_t stop;
+        sigemptyset(&stop);
+        sigaddset(&stop, SIGTERM);
+        sigprocmask(SIG_BLOCK, &stop, nullptr);
+    });
+    sim.start(QStringLiteral(ORVANTIS_SIM_PATH), {"--dir", FDir.path(), "--com", "8"});
+    ASSERT_TRUE(sim.waitForStarted(HangLimitMs));
+    sim.terminate();
+    ASSERT_TRUE(sim.waitForFinished(HangLimitMs));
+    EXPECT_EQ(sim.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(sim.exitCode(), 0);
+    EXPECT_TRUE(sim.readAllStandardOutput().contains("stopped"));
+    EXPECT_FALSE(QFileInfo(FDir.filePath("COM8")).isSymLink());
 }
 
 TEST_F(PtyDetect, TheSimulatorKeepsWritesInItsMemoryFile)
