@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <poll.h>
 
 using namespace orvantis;
 
@@ -24,6 +27,30 @@ protected:
         ASSERT_TRUE(Line.Open(FDir.filePath("COM2"), &error)) << error.toStdString();
     }
     void TearDown() override { qunsetenv("ORVANTIS_PORT_DIR"); }
+
+    // A pseudo-terminal hands bytes over asynchronously: wait for them, with a
+    // limit that only a hang reaches.
+    static constexpr int HangLimitMs = 20000;
+    QByteArray ReadFromProgram(qsizetype size)
+    {
+        QByteArray bytes;
+        const QDeadlineTimer deadline(HangLimitMs);
+        while (bytes.size() < size) {
+            pollfd p{Line.Fd(), POLLIN, 0};
+            if (::poll(&p, 1, static_cast<int>(deadline.remainingTime())) <= 0) break;
+            bytes += Line.ReadAvailable();
+        }
+        return bytes;
+    }
+    bool WaitUnread(int size)
+    {
+        const QDeadlineTimer deadline(HangLimitMs);
+        while (Line.Unread() < size) {
+            if (deadline.hasExpired()) return false;
+            QThread::msleep(1);
+        }
+        return true;
+    }
 
     QTemporaryDir FDir;
     sim::TPtyLine Line;
@@ -41,8 +68,7 @@ TEST_F(QtDevice, OpensTheComNameThroughThePortFolder)
     Device.SetDtr(true);  // no modem lines on a pseudo-terminal: must not break the port
     Device.SetRts(true);
     EXPECT_TRUE(Device.Write("*?NAM\r\n", 7));
-    QThread::msleep(20);
-    EXPECT_EQ(Line.ReadAvailable(), QByteArray("*?NAM\r\n"));
+    EXPECT_EQ(ReadFromProgram(7), QByteArray("*?NAM\r\n"));
 }
 
 TEST_F(QtDevice, BytesAlreadyBufferedAreReadWithoutWaiting)
@@ -65,7 +91,7 @@ TEST_F(QtDevice, PurgeDropsWhatWaits)
     ASSERT_TRUE(Device.Open("COM2"));
     ASSERT_TRUE(Device.SetLine());
     ASSERT_TRUE(Line.Write("stale"));
-    QThread::msleep(20);
+    ASSERT_TRUE(WaitUnread(5));
     EXPECT_TRUE(Device.Purge());
     std::uint8_t byte = 0;
     EXPECT_EQ(Device.ReadByte(byte, 20), TReadResult::Empty);

@@ -3,9 +3,15 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QThread>
 
 namespace orvantis::test {
+
+namespace {
+
+// Generous: only a hang fails here, never a slow machine.
+constexpr int HangLimitMs = 20000;
+
+}  // namespace
 
 bool TSimProcess::Start(const QString& dir, int com, const QStringList& options)
 {
@@ -13,26 +19,24 @@ bool TSimProcess::Start(const QString& dir, int com, const QStringList& options)
     FProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     FProcess.start(QStringLiteral(ORVANTIS_SIM_PATH),
                    QStringList{QStringLiteral("--dir"), dir, QStringLiteral("--com"), QString::number(com)} + options);
-    if (!FProcess.waitForStarted(5000)) return false;
-    const QDeadlineTimer deadline(5000);
-    while (!deadline.hasExpired()) {
-        if (QFileInfo(FLinkPath).isSymLink()) return true;
-        if (FProcess.state() != QProcess::Running) return false;
-        QThread::msleep(10);
+    // The simulator prints its start line once the link exists.
+    const QDeadlineTimer deadline(HangLimitMs);
+    while (!Output().contains("Ctrl+C ends")) {
+        if (deadline.hasExpired() || !FProcess.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) return false;
     }
-    return false;
+    return QFileInfo(FLinkPath).isSymLink();
 }
 
 bool TSimProcess::Stop()
 {
     if (FProcess.state() == QProcess::NotRunning) return true;
     FProcess.terminate();
-    if (FProcess.waitForFinished(5000)) {
+    if (FProcess.waitForFinished(HangLimitMs)) {
         Output();
         return FProcess.exitStatus() == QProcess::NormalExit && FProcess.exitCode() == 0;
     }
     FProcess.kill();
-    FProcess.waitForFinished(5000);
+    FProcess.waitForFinished(HangLimitMs);
     return false;
 }
 

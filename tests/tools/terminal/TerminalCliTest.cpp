@@ -47,12 +47,13 @@ private:
     QString FSocket;
 };
 
-// Polls until done() holds, serving the peer meanwhile; false after 5 s.
+// Polls until done() holds, serving the peer meanwhile; false after 20 s,
+// which only a hang reaches.
 bool WaitFor(const std::function<bool()>& done, const std::function<void()>& serve = {})
 {
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < 5000) {
+    while (clock.elapsed() < 20000) {
         if (serve) serve();
         if (done()) return true;
         QThread::msleep(20);

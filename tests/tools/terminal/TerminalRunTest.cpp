@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <memory>
 #include <optional>
+#include <utility>
 
 using namespace orvantis;
 using namespace orvantis::test;
@@ -60,14 +61,13 @@ protected:
     {
         return [&peer, bytes] { return peer.Received() == bytes; };
     }
-    // Keys typed while the port is being switched are discarded.
-    static TScript::TStep Pause(int ms)
+    // Keys typed while the port is being switched are discarded. The switch
+    // is made when the run's loop ends, and the script goes on only from a
+    // loop: one turn later it types into the loop of the new port.
+    static TScript::TStep NextTurn()
     {
-        auto clock = std::make_shared<QElapsedTimer>();
-        return [clock, ms] {
-            if (!clock->isValid()) clock->start();
-            return clock->elapsed() >= ms;
-        };
+        auto waited = std::make_shared<bool>(false);
+        return [waited] { return std::exchange(*waited, true); };
     }
     std::function<void()> Type(std::uint8_t ch, bool alt = false)
     {
@@ -189,7 +189,7 @@ TEST_F(TerminalRun, AltDigitReopensOnTheOtherPort)
         .Then(ScreenShows(6, QStringLiteral("one ")))
         .Do(Type('2', true))
         .Then([this] { return Row(2).mid(2).startsWith(QStringLiteral("COM2: ")); })
-        .Then(Pause(300))
+        .Then(NextTurn())
         .Do(Type('z'))
         .Then(PeerGot(second, "z"))
         .Do([&second] { second.Write("two"); })
