@@ -139,10 +139,11 @@ TEST_F(ScratchPadFileTest, SaveWithoutANameGoesToSaveAs)
     EXPECT_EQ(FPrompter.Files.size(), 1);
     EXPECT_EQ(ReadAll(target), QByteArray("first line\r\nsecond!\r\n"));
 
-    // Save As offers the current name.
+    // Save As offers the current name, in its own folder.
     FPrompter.AnswerFile(std::nullopt);
     Trigger("FileSaveAs");
     EXPECT_EQ(FPrompter.Files.last().Options.FileName, target);
+    EXPECT_EQ(FPrompter.Files.last().Options.Folder, FDir.path());
 }
 
 TEST_F(ScratchPadFileTest, EightBitAndUtf8FilesSaveBackByteForByte)

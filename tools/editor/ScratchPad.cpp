@@ -271,7 +271,9 @@ TScratchPad::TSaveResult TScratchPad::FileSaveAsClick()
 {
     TFileDialogOptions options;
     options.Title = QStringLiteral("Save as...");
+    // In the file's own folder, as a save would write it.
     options.FileName = FFileName;
+    options.Folder = FFileName.isEmpty() ? QString() : QFileInfo(FFileName).path();
     options.ConfirmOverwrite = true;
     options.PathMustExist = true;
     const std::optional<QString> chosen = FPrompter.SaveFileName(options);
