@@ -42,10 +42,11 @@ int PointCountFor(int model, float version)
 }
 
 // The item whose text the list shows. The lists accept typed text, and a
-// text that names no item selects none.
+// text that is not exactly an item's, case included, selects none: "q" is
+// not "Q", "on" is not "ON".
 int ShownItem(const QComboBox* list)
 {
-    return list->findText(list->currentText(), Qt::MatchFixedString);
+    return list->findText(list->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
 }
 
 }  // namespace

@@ -69,6 +69,7 @@ QComboBox* TCfgEditorDlg::NewList(const QString& name, const QStringList& items,
     list->setObjectName(name);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);  // typed text must not turn into an item
     list->addItems(items);
     return list;
 }

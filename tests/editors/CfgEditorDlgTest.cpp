@@ -395,6 +395,23 @@ TEST_F(CfgEditorDlgTest, TypedInitialCharThatNamesNoItemBecomesTheBlank)
     EXPECT_EQ(Main.Profile.GetBandInitialChar(0), ' ');
 }
 
+TEST_F(CfgEditorDlgTest, TypedTextIsNotCompletedIntoAnItem)
+{
+    Main.Profile.SetBandInitialChar(0, 'C');
+    Main.Profile.SetBacklightLCD(2);
+    Show();
+    for (const auto& [list, typed] :
+         {std::pair{"InitialChar1", "q"}, std::pair{"BacklightLCD", "on"}, std::pair{"ShowBER", "C"}}) {
+        List(list)->setFocus();
+        List(list)->lineEdit()->selectAll();
+        QTest::keyClicks(List(list)->lineEdit(), typed);
+    }
+    Ctl<QPushButton>("OKBtn")->click();
+    EXPECT_EQ(Main.Profile.GetBandInitialChar(0), ' ');
+    EXPECT_EQ(Main.Profile.GetBacklightLCD(), 255);
+    EXPECT_EQ(Main.Profile.GetShowBER(), 0);  // not completed to "CBER (with Bar)"
+}
+
 // ---- ISDB-T ----
 
 TEST_F(CfgEditorDlgTest, IsdbTFixesTheFirstTwoBandsAndOKStoresWhatTheyShow)
