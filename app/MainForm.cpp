@@ -149,12 +149,20 @@ void TMainForm::CreateToolBar()
 
 void TMainForm::CreateStatusBar()
 {
+    // A status message (the hint of the menu entry or tool button under the
+    // pointer, "Please wait") hides the status bar's ordinary widgets. So the
+    // three panels are permanent ones, and the message shows in a label of
+    // its own after them.
     for (int i = 0; i < 3; ++i) {
         FStatusPanels[i] = new QLabel(this);
         FStatusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         FStatusPanels[i]->setFixedWidth(StatusPanelWidths[i]);
-        statusBar()->addWidget(FStatusPanels[i]);
+        statusBar()->addPermanentWidget(FStatusPanels[i]);
     }
+    auto* message = new QLabel(this);
+    message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long hint must not widen the window
+    statusBar()->addPermanentWidget(message, 1);
+    connect(statusBar(), &QStatusBar::messageChanged, message, &QLabel::setText);
     FProgress = new QProgressBar(this);
     FProgress->setMaximumWidth(160);
     FProgress->setTextVisible(true);

@@ -8,8 +8,14 @@
 #include <QDir>
 #include <QTimer>
 #include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -92,6 +98,33 @@ TEST_F(MainFormTest, CommandsHaveTheirCaptionsHintsAndImages)
     EXPECT_TRUE(FForm->FileSaveAs->icon().isNull());
     for (QAction* a : {FForm->FileNew, FForm->FileExit, FForm->ToolsDetect, FForm->HelpAbout})
         EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+}
+
+TEST_F(MainFormTest, PointingAtACommandKeepsTheThreeStatusPanelsInView)
+{
+    FForm->FileNew->trigger();
+    FForm->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(FForm.get()));
+    auto expectPanelsShown = [this](const char* where) {
+        for (const QString& text : {QStringLiteral("Untitled.PRO"), QStringLiteral("Equipment?"), QStringLiteral("Port?")}) {
+            int shown = 0;
+            for (const QLabel* label : FForm->statusBar()->findChildren<QLabel*>())
+                shown += label->text() == text && label->isVisible();
+            EXPECT_EQ(shown, 1) << where << " " << text.toStdString();
+        }
+    };
+
+    QTest::mouseMove(FForm->findChild<QToolBar*>(QStringLiteral("ToolBar"))->widgetForAction(FForm->ToolsDetect));
+    EXPECT_EQ(FForm->statusBar()->currentMessage(), QStringLiteral("Detect COM port"));
+    expectPanelsShown("tool button");
+
+    QMenu* file = FForm->menuBar()->actions().at(0)->menu();
+    file->popup(FForm->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+    QTest::mouseMove(file, file->actionGeometry(FForm->FileOpen).center());
+    EXPECT_EQ(FForm->statusBar()->currentMessage(), QStringLiteral("Open file"));
+    expectPanelsShown("menu entry");
+    file->close();
 }
 
 TEST_F(MainFormTest, NewAsksOnlyWhenAnUnsavedProjectIsInHand)
