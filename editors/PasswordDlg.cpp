@@ -16,9 +16,10 @@ namespace {
 const QString OrdinaryTextsPassword = QStringLiteral("mavlin");
 const QString ProductTextsPassword = QStringLiteral("dorsek");
 
-bool IsCtrlEnter(const QKeyEvent* key)
+// The keys that type a line feed: Ctrl+Enter and Ctrl+J.
+bool TypesLineFeed(const QKeyEvent* key)
 {
-    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_J) &&
            key->modifiers().testFlag(Qt::ControlModifier);
 }
 
@@ -100,7 +101,7 @@ void TPasswordDlg::OKBtnClick()
 
 bool TPasswordDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && IsCtrlEnter(static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::KeyPress && TypesLineFeed(static_cast<QKeyEvent*>(event))) {
         Check();
         return true;
     }

@@ -19,8 +19,8 @@ public:
     static int AccessLevelOf(const QString& password);
 
 signals:
-    // The password was checked: by OK, or by Ctrl+Enter with the dialog
-    // staying open.
+    // The password was checked: by OK, or by a typed line feed (Ctrl+Enter,
+    // Ctrl+J) with the dialog staying open.
     void AccessLevelChecked(int level);
 
 protected:

@@ -75,6 +75,16 @@ TEST_F(PasswordDlgTest, CtrlEnterChecksWhileTheDialogStaysOpen)
     EXPECT_EQ(Levels.size(), 2);
 }
 
+TEST_F(PasswordDlgTest, CtrlJTypesALineFeedTooAndChecksTheSameWay)
+{
+    Dlg.show();
+    QTest::keyClicks(Field(), "dorsek");
+    QTest::keyClick(Field(), Qt::Key_J, Qt::ControlModifier);
+    EXPECT_TRUE(Dlg.isVisible());
+    EXPECT_EQ(Field()->text(), "dorsek");
+    EXPECT_EQ(LastLevel(), 2);
+}
+
 TEST_F(PasswordDlgTest, CancelEscapeAndCloseCheckNothing)
 {
     Dlg.show();
