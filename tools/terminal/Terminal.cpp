@@ -109,7 +109,10 @@ bool TTerminal::OpenPort()
         ReportError(QStringLiteral("[%1] In CreateFile").arg(FComPort), error);
         return false;
     }
-    // The driver's other settings, flow control included, stay as they are.
+    // Qt's open has already put the line in raw mode with its own settings,
+    // flow control off (neither RTS/CTS nor XON/XOFF), whatever the driver
+    // held: the instrument's XON and XOFF bytes reach the screen. Here only
+    // the speed and the frame change.
     if (!FPort->setBaudRate(115200) || !FPort->setDataBits(QSerialPort::Data8) ||
         !FPort->setParity(QSerialPort::NoParity) || !FPort->setStopBits(QSerialPort::OneStop))
         ReportError(QStringLiteral("In SetCommState"), PortErrorNumber(FPort->error()));
