@@ -112,7 +112,8 @@ TEST(TerminalCli, TmuxSessionAsAPersonUsesIt)
     const QString end = tmux.Screen();
     EXPECT_FALSE(end.contains(QStringLiteral("[ status ]"))) << "the alternate screen is left";
     EXPECT_TRUE(end.contains(QStringLiteral("Tools: terminal exit at ")));
-    ASSERT_TRUE(WaitFor([&] { return QFile::exists(after); }));
+    // The shell creates the file before stty writes into it.
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(after) && QFileInfo(after).size() > 0; }));
     QFile a(before), b(after);
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     EXPECT_EQ(a.readAll(), b.readAll()) << "the terminal's modes are back as they were";
