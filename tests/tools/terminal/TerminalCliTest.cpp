@@ -24,6 +24,8 @@ using namespace orvantis::test;
 namespace {
 
 constexpr int Port = 38;
+// Generous: only a hang reaches it, never a busy machine.
+constexpr int HangLimitMs = 20000;
 
 class TTmux {
 public:
@@ -34,7 +36,7 @@ public:
     {
         QProcess tmux;
         tmux.start(QStringLiteral("tmux"), QStringList{QStringLiteral("-L"), FSocket} + args);
-        tmux.waitForFinished(5000);
+        tmux.waitForFinished(HangLimitMs);
         return QString::fromUtf8(tmux.readAllStandardOutput());
     }
     QString Screen() { return Run({QStringLiteral("capture-pane"), QStringLiteral("-p"), QStringLiteral("-t"), QStringLiteral("t")}); }
@@ -47,13 +49,12 @@ private:
     QString FSocket;
 };
 
-// Polls until done() holds, serving the peer meanwhile; false after 20 s,
-// which only a hang reaches.
+// Polls until done() holds, serving the peer meanwhile; false after HangLimitMs.
 bool WaitFor(const std::function<bool()>& done, const std::function<void()>& serve = {})
 {
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < 20000) {
+    while (clock.elapsed() < HangLimitMs) {
         if (serve) serve();
         if (done()) return true;
         QThread::msleep(20);
@@ -143,7 +144,7 @@ TEST(TerminalCli, KilledTerminalPutsTheTextTerminalBack)
     // The pane's shell runs the terminal as its one child.
     QProcess pgrep;
     pgrep.start(QStringLiteral("pgrep"), {QStringLiteral("-P"), shell});
-    pgrep.waitForFinished(5000);
+    pgrep.waitForFinished(HangLimitMs);
     const int pid = QString::fromLatin1(pgrep.readAllStandardOutput()).trimmed().toInt();
     ASSERT_GT(pid, 0);
     ::kill(pid, SIGTERM);

@@ -40,13 +40,14 @@ TAttribute AttrAt(const TMemoryConsole& console, TConsoleBuffer buffer, int x, i
 // Runs steps in order from the event loop of whatever runs meanwhile: each
 // step is retried every few milliseconds until it returns true. When the
 // whole script takes longer than timeoutMs the test fails and onTimeout runs
-// (it should end the run).
+// (it should end the run); the default is reached only by a hang, never by a
+// busy machine.
 class TScript {
 public:
     using TStep = std::function<bool()>;
     TScript& Then(TStep step);
     TScript& Do(std::function<void()> action);
-    void Start(std::function<void()> onTimeout, int timeoutMs = 5000);
+    void Start(std::function<void()> onTimeout, int timeoutMs = 20000);
     bool Finished() const { return FNext >= FSteps.size(); }
 
 private:
