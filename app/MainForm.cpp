@@ -1,10 +1,8 @@
 #include "MainForm.h"
 
 #include "Icons.h"
-#include "InstrumentTransfer.h"
 #include "PortMap.h"
 #include "ProgramInfo.h"
-#include "QtSerialDevice.h"
 #include "TextFile.h"
 #include "TimeText.h"
 
@@ -25,13 +23,38 @@ namespace {
 
 constexpr int StatusPanelWidths[3] = {270, 150, 50};
 
+struct TCommandInfo {
+    TCommand Command;
+    const char* Caption;
+    const char* Hint;
+    int Image;  // -1: none
+};
+
+constexpr TCommandInfo Commands[] = {
+    {TCommand::FileNew, "&New", "Create file", ImageNew},
+    {TCommand::FileOpen, "&Open", "Open file", ImageOpen},
+    {TCommand::FileSave, "&Save", "Save file", ImageSave},
+    {TCommand::FileSaveAs, "Save &As", "Save file as", -1},
+    {TCommand::FileExit, "E&xit", "Exit application", ImageExit},
+    {TCommand::EditPoint, "&Point", "Edit detection points", ImagePoints},
+    {TCommand::EditConfig, "&Config", "Edit equipment configuration", ImageConfig},
+    {TCommand::EditMessage, "&Message", "Edit text messages", ImageMessages},
+    {TCommand::SendData, "&Send", "Send data to equipment", ImageSend},
+    {TCommand::ReceiveData, "&Receive", "Receive data from the equipment", ImageReceive},
+    {TCommand::ToolsEditor, "&Editor", "Text editor application", ImageEditor},
+    {TCommand::ToolsTerm, "&Terminal", "Terminal for remote control", ImageTerminal},
+    {TCommand::ToolsMonitor, "&Monitor", "Remote control", ImageMonitor},
+    {TCommand::ToolsDetect, "&Detect", "Detect COM port", ImageDetectNotFound},
+    {TCommand::HelpAbout, "&About", "Show application info", ImageAbout},
+};
+static_assert(std::size(Commands) == static_cast<std::size_t>(TCommand::Count));
+
 }  // namespace
 
 TMainForm::TMainForm(IPrompter& prompter, TDeviceFactory deviceFactory, QWidget* parent)
     : QMainWindow(parent),
       FPrompter(prompter),
-      FLink(*this, std::move(deviceFactory)),
-      FProject(FLink, prompter, [this](const QString& line) { Log(line); })
+      FSession(*this, prompter, std::move(deviceFactory))
 {
     setWindowTitle(QString::fromLatin1(ApplicationTitle));
     setWindowIcon(ProgramIcon());
@@ -58,74 +81,86 @@ TMainForm::TMainForm(IPrompter& prompter, TDeviceFactory deviceFactory, QWidget*
 
 TMainForm::~TMainForm() = default;
 
-QAction* TMainForm::MakeAction(const QString& caption, const QString& hint, int image, bool enabled)
-{
-    auto* action = new QAction(caption, this);
-    action->setToolTip(hint);
-    action->setStatusTip(hint);
-    if (image >= 0) action->setIcon(ProgramImage(image));
-    action->setEnabled(enabled);
-    return action;
-}
-
 void TMainForm::CreateActions()
 {
-    FileNew = MakeAction(QStringLiteral("&New"), QStringLiteral("Create file"), ImageNew, true);
-    FileOpen = MakeAction(QStringLiteral("&Open"), QStringLiteral("Open file"), ImageOpen, true);
-    FileSave = MakeAction(QStringLiteral("&Save"), QStringLiteral("Save file"), ImageSave, false);
-    FileSaveAs = MakeAction(QStringLiteral("Save &As"), QStringLiteral("Save file as"), -1, false);
-    FileExit = MakeAction(QStringLiteral("E&xit"), QStringLiteral("Exit application"), ImageExit, true);
-    EditPoint = MakeAction(QStringLiteral("&Point"), QStringLiteral("Edit detection points"), ImagePoints, false);
-    EditConfig = MakeAction(QStringLiteral("&Config"), QStringLiteral("Edit equipment configuration"), ImageConfig, false);
-    EditMessage = MakeAction(QStringLiteral("&Message"), QStringLiteral("Edit text messages"), ImageMessages, false);
-    SendData = MakeAction(QStringLiteral("&Send"), QStringLiteral("Send data to equipment"), ImageSend, false);
-    ReceiveData = MakeAction(QStringLiteral("&Receive"), QStringLiteral("Receive data from the equipment"), ImageReceive, true);
-    ToolsEditor = MakeAction(QStringLiteral("&Editor"), QStringLiteral("Text editor application"), ImageEditor, true);
-    ToolsTerm = MakeAction(QStringLiteral("&Terminal"), QStringLiteral("Terminal for remote control"), ImageTerminal, true);
-    ToolsMonitor = MakeAction(QStringLiteral("&Monitor"), QStringLiteral("Remote control"), ImageMonitor, true);
-    ToolsDetect = MakeAction(QStringLiteral("&Detect"), QStringLiteral("Detect COM port"), ImageDetectNotFound, true);
-    HelpAbout = MakeAction(QStringLiteral("&About"), QStringLiteral("Show application info"), ImageAbout, true);
+    for (const TCommandInfo& info : Commands) {
+        auto* action = new QAction(QString::fromLatin1(info.Caption), this);
+        action->setToolTip(QString::fromLatin1(info.Hint));
+        action->setStatusTip(QString::fromLatin1(info.Hint));
+        if (info.Image >= 0) action->setIcon(ProgramImage(info.Image));
+        FActions[static_cast<std::size_t>(info.Command)] = action;
+    }
+    Action(TCommand::FileNew)->setShortcut(QKeySequence::New);
+    Action(TCommand::FileOpen)->setShortcut(QKeySequence::Open);
+    Action(TCommand::FileSave)->setShortcut(QKeySequence::Save);
 
-    FileNew->setShortcut(QKeySequence::New);
-    FileOpen->setShortcut(QKeySequence::Open);
-    FileSave->setShortcut(QKeySequence::Save);
-
-    connect(FileNew, &QAction::triggered, this, &TMainForm::FileNewExecute);
-    connect(FileOpen, &QAction::triggered, this, &TMainForm::FileOpenExecute);
-    connect(FileSave, &QAction::triggered, this, &TMainForm::FileSaveExecute);
-    connect(FileSaveAs, &QAction::triggered, this, &TMainForm::FileSaveAsExecute);
-    connect(FileExit, &QAction::triggered, this, &QWidget::close);
-    connect(EditPoint, &QAction::triggered, this, &TMainForm::EditPointExecute);
-    connect(EditConfig, &QAction::triggered, this, &TMainForm::EditConfigExecute);
-    connect(EditMessage, &QAction::triggered, this, &TMainForm::EditMessageExecute);
-    connect(SendData, &QAction::triggered, this, &TMainForm::SendDataExecute);
-    connect(ReceiveData, &QAction::triggered, this, &TMainForm::ReceiveDataExecute);
-    connect(ToolsDetect, &QAction::triggered, this, &TMainForm::ToolsDetectExecute);
-    connect(ToolsEditor, &QAction::triggered, this, &TMainForm::ToolsEditorExecute);
-    connect(ToolsTerm, &QAction::triggered, this, &TMainForm::ToolsTermExecute);
-    connect(HelpAbout, &QAction::triggered, this, &TMainForm::HelpAboutExecute);
+    const auto bind = [this](TCommand command, void (TMainForm::*slot)()) {
+        connect(Action(command), &QAction::triggered, this, slot);
+    };
+    bind(TCommand::FileNew, &TMainForm::FileNewExecute);
+    bind(TCommand::FileOpen, &TMainForm::FileOpenExecute);
+    bind(TCommand::FileSave, &TMainForm::FileSaveExecute);
+    bind(TCommand::FileSaveAs, &TMainForm::FileSaveAsExecute);
+    connect(Action(TCommand::FileExit), &QAction::triggered, this, &QWidget::close);
+    bind(TCommand::EditPoint, &TMainForm::EditPointExecute);
+    bind(TCommand::EditConfig, &TMainForm::EditConfigExecute);
+    bind(TCommand::EditMessage, &TMainForm::EditMessageExecute);
+    bind(TCommand::SendData, &TMainForm::SendDataExecute);
+    bind(TCommand::ReceiveData, &TMainForm::ReceiveDataExecute);
+    bind(TCommand::ToolsDetect, &TMainForm::ToolsDetectExecute);
+    bind(TCommand::ToolsEditor, &TMainForm::ToolsEditorExecute);
+    bind(TCommand::ToolsTerm, &TMainForm::ToolsTermExecute);
+    bind(TCommand::HelpAbout, &TMainForm::HelpAboutExecute);
     // ToolsMonitor has no operation behind it.
+}
+
+void TMainForm::UpdateActions()
+{
+    const TProject& project = FSession.Project();
+    const TProfile& model = project.Profile();
+    const bool hasModel = project.HasModel();
+    const auto enable = [this](TCommand command, bool on) { Action(command)->setEnabled(on); };
+    enable(TCommand::FileSave, project.IsOpen());
+    enable(TCommand::FileSaveAs, project.IsOpen());
+    enable(TCommand::EditPoint, hasModel && model.HasPoints());
+    enable(TCommand::EditConfig, hasModel && model.HasConfig());
+    enable(TCommand::EditMessage, hasModel && model.HasMessages());
+    enable(TCommand::SendData, hasModel && FRunning != TCommand::SendData);
+    for (TCommand own : {TCommand::ReceiveData, TCommand::ToolsDetect, TCommand::ToolsEditor, TCommand::ToolsTerm})
+        enable(own, FRunning != own);
+}
+
+void TMainForm::RunCommand(TCommand command, const std::function<void()>& work)
+{
+    FRunning = command;
+    UpdateActions();
+    work();
+    FRunning = TCommand::Count;
+    UpdateActions();
 }
 
 void TMainForm::CreateMenus()
 {
+    const auto add = [this](QWidget* to, std::initializer_list<TCommand> commands) {
+        for (TCommand command : commands) to->addAction(Action(command));
+    };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addActions({FileNew, FileOpen, FileSave, FileSaveAs});
+    add(file, {TCommand::FileNew, TCommand::FileOpen, TCommand::FileSave, TCommand::FileSaveAs});
     file->addSeparator();
-    file->addAction(FileExit);
+    add(file, {TCommand::FileExit});
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->addActions({EditPoint, EditConfig, EditMessage});
+    add(edit, {TCommand::EditPoint, TCommand::EditConfig, TCommand::EditMessage});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    tools->addActions({SendData, ReceiveData});
+    add(tools, {TCommand::SendData, TCommand::ReceiveData});
     tools->addSeparator();
-    tools->addActions({ToolsEditor, ToolsTerm, ToolsMonitor});
+    add(tools, {TCommand::ToolsEditor, TCommand::ToolsTerm, TCommand::ToolsMonitor});
     tools->addSeparator();
-    tools->addAction(ToolsDetect);
+    add(tools, {TCommand::ToolsDetect});
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(HelpAbout);
+    add(help, {TCommand::HelpAbout});
 }
 
 void TMainForm::CreateToolBar()
@@ -134,17 +169,18 @@ void TMainForm::CreateToolBar()
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
-    bar->addAction(FileExit);
-    bar->addSeparator();
-    bar->addActions({FileNew, FileOpen, FileSave});
-    bar->addSeparator();
-    bar->addActions({EditPoint, EditConfig, EditMessage});
-    bar->addSeparator();
-    bar->addActions({ToolsDetect, SendData, ReceiveData});
-    bar->addSeparator();
-    bar->addActions({ToolsEditor, ToolsTerm});
-    bar->addSeparator();
-    bar->addAction(HelpAbout);
+    // TCommand::Count stands for a separator.
+    for (TCommand command : {TCommand::FileExit, TCommand::Count,
+                             TCommand::FileNew, TCommand::FileOpen, TCommand::FileSave, TCommand::Count,
+                             TCommand::EditPoint, TCommand::EditConfig, TCommand::EditMessage, TCommand::Count,
+                             TCommand::ToolsDetect, TCommand::SendData, TCommand::ReceiveData, TCommand::Count,
+                             TCommand::ToolsEditor, TCommand::ToolsTerm, TCommand::Count,
+                             TCommand::HelpAbout}) {
+        if (command == TCommand::Count)
+            bar->addSeparator();
+        else
+            bar->addAction(Action(command));
+    }
 }
 
 void TMainForm::CreateStatusBar()
@@ -172,7 +208,8 @@ void TMainForm::CreateStatusBar()
 
 void TMainForm::FormCreate()
 {
-    SetStatusPanel(0, FProject.FileName());
+    UpdateActions();
+    SetStatusPanel(0, FSession.Project().FileName());
     SetStatusPanel(1, QStringLiteral("Equipment?"));
     SetStatusPanel(2, QStringLiteral("Port?"));
     LogRichEdit->clear();
@@ -207,7 +244,7 @@ void TMainForm::SetStatusPanel(int panel, const QString& text)
     }
 }
 
-void TMainForm::ProcessPendingInput()
+void TMainForm::Waiting()
 {
     QCoreApplication::processEvents();
 }
@@ -215,7 +252,25 @@ void TMainForm::ProcessPendingInput()
 void TMainForm::SetDetectImage(int imageIndex)
 {
     FDetectImage = imageIndex;
-    ToolsDetect->setIcon(ProgramImage(imageIndex));
+    Action(TCommand::ToolsDetect)->setIcon(ProgramImage(imageIndex));
+}
+
+void TMainForm::SearchStarted()
+{
+    SetStatusPanel(1, QString());
+    SetStatusPanel(2, QString());
+}
+
+void TMainForm::PortNotUsed(const QString&)
+{
+    SetDetectImage(ImageDetectNotFound);
+}
+
+void TMainForm::InstrumentFound(const TInstrumentInfo& instrument)
+{
+    SetDetectImage(ImageDetectFound);
+    SetStatusPanel(1, instrument.Name);
+    SetStatusPanel(2, instrument.Port);
 }
 
 void TMainForm::Beep()
@@ -225,12 +280,11 @@ void TMainForm::Beep()
 
 void TMainForm::ProjectChanged()
 {
-    SetStatusPanel(0, FProject.FileName());
-    FileSave->setEnabled(FProject.IsOpen());
-    FileSaveAs->setEnabled(FProject.IsOpen());
+    SetStatusPanel(0, FSession.Project().FileName());
+    UpdateActions();
 }
 
-void TMainForm::ShowProgress(int done, int total)
+void TMainForm::Progress(int done, int total)
 {
     FProgress->setVisible(total > 0);
     if (total > 0) {
@@ -245,48 +299,37 @@ void TMainForm::ShowProgress(int done, int total)
 // instrument; no other command may change the project or the port meanwhile.
 bool TMainForm::RefusedWhileBusy()
 {
-    if (!FLink.IsBusy()) return false;
+    if (!FSession.Link().IsBusy()) return false;
     statusBar()->showMessage(QStringLiteral("Please wait: the instrument operation is still running."), 4000);
     return true;
-}
-
-// After New, Open and a complete Receive: a project is in hand.
-void TMainForm::ProjectInHand()
-{
-    SetStatusPanel(0, FProject.FileName());
-    FileSave->setEnabled(true);
-    FileSaveAs->setEnabled(true);
-    const TProfile& profile = FProject.Profile();
-    EditMessage->setEnabled(profile.HasMessages());
-    EditConfig->setEnabled(profile.HasConfig());
-    EditPoint->setEnabled(profile.HasPoints());
-    SendData->setEnabled(true);
 }
 
 void TMainForm::FileNewExecute()
 {
     if (RefusedWhileBusy()) return;
-    if (FProject.New()) ProjectInHand();
+    FSession.Project().New();
+    ProjectChanged();
 }
 
 void TMainForm::FileOpenExecute()
 {
     if (RefusedWhileBusy()) return;
-    if (FProject.Open()) ProjectInHand();
+    FSession.Project().Open();
+    ProjectChanged();
 }
 
 void TMainForm::FileSaveExecute()
 {
     if (RefusedWhileBusy()) return;
-    FProject.Save();
-    SetStatusPanel(0, FProject.FileName());
+    FSession.Project().Save();
+    ProjectChanged();
 }
 
 void TMainForm::FileSaveAsExecute()
 {
     if (RefusedWhileBusy()) return;
-    FProject.SaveAs();
-    SetStatusPanel(0, FProject.FileName());
+    FSession.Project().SaveAs();
+    ProjectChanged();
 }
 
 void TMainForm::RunEditor(QDialog* dialog, const QString& name)
@@ -315,67 +358,40 @@ void TMainForm::EditMessageExecute()
 void TMainForm::SendDataExecute()
 {
     if (RefusedWhileBusy()) return;
-    SendData->setEnabled(false);
-    orvantis::SendData(FLink, *this, FProject, FPrompter);
-    SendData->setEnabled(true);  // Send changes no other enabling, whatever its outcome
+    RunCommand(TCommand::SendData, [this] { FSession.Send(); });
 }
 
 void TMainForm::ReceiveDataExecute()
 {
     if (RefusedWhileBusy()) return;
-    ReceiveData->setEnabled(false);
-    const TTransferResult result = orvantis::ReceiveData(FLink, *this, FProject, FPrompter);
-    switch (result) {
-    case TTransferResult::Busy:
-    case TTransferResult::Cancelled:
-        break;
-    case TTransferResult::NoInstrument:
-        NoInstrument();
-        break;
-    default: {
-        const TProfile& profile = FProject.Profile();
-        EditMessage->setEnabled(profile.HasMessages());
-        EditConfig->setEnabled(profile.HasConfig());
-        EditPoint->setEnabled(profile.HasPoints());
-        SendData->setEnabled(true);
-    }
-    }
+    RunCommand(TCommand::ReceiveData, [this] { FSession.Receive(); });
     ProjectChanged();
-    ReceiveData->setEnabled(true);
-}
-
-// An operation that could not reach the instrument leaves nothing to edit or send.
-void TMainForm::NoInstrument()
-{
-    for (QAction* action : {FileSave, FileSaveAs, EditMessage, EditConfig, EditPoint, SendData}) action->setEnabled(false);
 }
 
 void TMainForm::ToolsDetectExecute()
 {
     if (RefusedWhileBusy()) return;
-    ToolsDetect->setEnabled(false);
-    FLink.Detect();
-    ToolsDetect->setEnabled(true);
+    RunCommand(TCommand::ToolsDetect, [this] { FSession.Detect(); });
 }
 
 void TMainForm::ToolsTermExecute()
 {
     if (!FTerminalRunner || RefusedWhileBusy()) return;
-    ToolsTerm->setEnabled(false);
-    Log(QStringLiteral("Tools: terminal started at ") + NowText());
-    FTerminalRunner();
-    Log(QStringLiteral("Tools: terminal exit at ") + NowText());
-    ToolsTerm->setEnabled(true);
+    RunCommand(TCommand::ToolsTerm, [this] {
+        Log(QStringLiteral("Tools: terminal started at ") + NowText());
+        FTerminalRunner();
+        Log(QStringLiteral("Tools: terminal exit at ") + NowText());
+    });
 }
 
 void TMainForm::ToolsEditorExecute()
 {
     if (!FScratchPad || RefusedWhileBusy()) return;
-    ToolsEditor->setEnabled(false);
-    Log(QStringLiteral("Tools: text editor started at ") + NowText());
-    FScratchPad->exec();
-    Log(QStringLiteral("Tools: text editor exit at ") + NowText());
-    ToolsEditor->setEnabled(true);
+    RunCommand(TCommand::ToolsEditor, [this] {
+        Log(QStringLiteral("Tools: text editor started at ") + NowText());
+        FScratchPad->exec();
+        Log(QStringLiteral("Tools: text editor exit at ") + NowText());
+    });
 }
 
 void TMainForm::HelpAboutExecute()
@@ -385,7 +401,7 @@ void TMainForm::HelpAboutExecute()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (FLink.IsBusy()) {
+    if (FSession.Link().IsBusy()) {
         // Detect, Send and Receive hold the port and the model: let them end first.
         FPrompter.Message(QString::fromLatin1(ApplicationTitle),
                           QStringLiteral("The instrument operation is still running. Close the program when it has ended."),
@@ -393,7 +409,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (!FProject.QuerySave()) {
+    if (!FSession.Project().QuerySave()) {
         event->ignore();
         return;
     }

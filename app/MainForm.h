@@ -1,16 +1,17 @@
 #pragma once
-// TMainForm: the application's one main window. It owns the project (the
-// data model and its line list), the link state of the instrument, and the
-// log; its menu and tool bar carry every command of the program.
+// TMainForm: the application's one main window. It holds the session (the
+// project with its model, and the link to the instrument) and the log; its
+// menu and tool bar carry every command of the program. It shows what the
+// instrument operations report: log lines, status bar panels, the Detect
+// button's image and a progress bar.
 
-#include "EquipmentLink.h"
-#include "LinkHost.h"
-#include "MainFormInterface.h"
-#include "Project.h"
 #include "Prompter.h"
+#include "Session.h"
+#include "SessionHost.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <ctime>
 #include <functional>
 
@@ -22,7 +23,16 @@ class QProgressBar;
 
 namespace orvantis {
 
-class TMainForm : public QMainWindow, public IMainForm, private ILinkHost {
+// The commands of the menu and the tool bar.
+enum class TCommand {
+    FileNew, FileOpen, FileSave, FileSaveAs, FileExit,
+    EditPoint, EditConfig, EditMessage,
+    SendData, ReceiveData, ToolsEditor, ToolsTerm, ToolsMonitor, ToolsDetect,
+    HelpAbout,
+    Count
+};
+
+class TMainForm : public QMainWindow, private ISessionHost {
     Q_OBJECT
 
 public:
@@ -33,11 +43,7 @@ public:
                        QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // What the editors, the tools and the model ask of the main window.
-    TProfile& GetProfile() override { return FProject.Profile(); }
-    void SetModified() override { FProject.SetModified(); }
-    int GetEquipmentModel() const override { return FLink.GetEquipmentModel(); }
-    float GetEquipmentVersion() const override { return FLink.GetEquipmentVersion(); }
+    // Appends one line to the log pane.
     void Log(const QString& text) override;
 
     // The windows that the commands start, created after the main window.
@@ -49,30 +55,18 @@ public:
     // Runs the terminal tool until the user leaves it.
     void SetTerminalRunner(TTerminalRunner runner) { FTerminalRunner = std::move(runner); }
 
-    const TProject& Project() const { return FProject; }
-    const TEquipmentLink& Link() const { return FLink; }
+    // The project the editors work on.
+    IEditedProject& EditedProject() { return FSession.Project(); }
+    const TProject& Project() const { return FSession.Project(); }
+    const TEquipmentLink& Link() const { return FSession.Link(); }
+
+    // The action behind a command's menu entry and tool button.
+    QAction* Action(TCommand command) const { return FActions[static_cast<std::size_t>(command)]; }
     QString StatusPanelText(int panel) const;
     QString StatusPanelHint(int panel) const;
     QPlainTextEdit* LogPane() const { return LogRichEdit; }
     // The image index the Detect button shows: 13 or 14.
     int DetectImage() const { return FDetectImage; }
-
-    // The commands, one action each behind the menu entry and the tool button.
-    QAction* FileNew;
-    QAction* FileOpen;
-    QAction* FileSave;
-    QAction* FileSaveAs;
-    QAction* FileExit;
-    QAction* EditPoint;
-    QAction* EditConfig;
-    QAction* EditMessage;
-    QAction* SendData;
-    QAction* ReceiveData;
-    QAction* ToolsEditor;
-    QAction* ToolsTerm;
-    QAction* ToolsMonitor;
-    QAction* ToolsDetect;
-    QAction* HelpAbout;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -93,29 +87,34 @@ private slots:
     void HelpAboutExecute();
 
 private:
-    QAction* MakeAction(const QString& caption, const QString& hint, int image, bool enabled);
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
     void FormCreate();
-    void ProjectInHand();
+    // Every command's enabling, from the project's state and the command that runs.
+    void UpdateActions();
+    // Runs a command's work with the command marked as running.
+    void RunCommand(TCommand command, const std::function<void()>& work);
     void RunEditor(QDialog* dialog, const QString& name);
     bool RefusedWhileBusy();
-    void NoInstrument();
+    void SetStatusPanel(int panel, const QString& text);
+    void SetDetectImage(int imageIndex);
     bool SaveLogFile();
 
-    // ILinkHost: what Detect, Send and Receive show in the window.
-    void ProcessPendingInput() override;
-    void SetDetectImage(int imageIndex) override;
-    void SetStatusPanel(int panel, const QString& text) override;
+    // ISessionHost: what the instrument operations show in the window.
     void Beep() override;
     void ProjectChanged() override;
-    void ShowProgress(int done, int total) override;
+    void SearchStarted() override;
+    void PortNotUsed(const QString& port) override;
+    void InstrumentFound(const TInstrumentInfo& instrument) override;
+    void Progress(int done, int total) override;
+    void Waiting() override;
 
     IPrompter& FPrompter;
-    TEquipmentLink FLink;  // before the project: the model asks it who the instrument is
-    TProject FProject;
+    TSession FSession;
+    std::array<QAction*, static_cast<std::size_t>(TCommand::Count)> FActions{};
+    TCommand FRunning = TCommand::Count;  // none
     QPlainTextEdit* LogRichEdit;
     QLabel* FStatusPanels[3];
     QProgressBar* FProgress;
@@ -124,7 +123,6 @@ private:
 
     QString FLogFileName;
     std::time_t FStartTime = 0;
-    bool FLogFileFailed = false;
 
     QDialog* FAboutBox = nullptr;
     QDialog* FScratchPad = nullptr;

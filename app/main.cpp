@@ -30,17 +30,18 @@ int main(int argc, char* argv[])
         // The other windows, in this order; they live until the program ends.
         mainForm.SetAboutBox(new orvantis::TAboutBox(&mainForm));
         mainForm.SetScratchPad(new orvantis::TScratchPad(prompter, &mainForm));
-        mainForm.SetCfgEditor(new orvantis::TCfgEditorDlg(mainForm, prompter, &mainForm));
-        mainForm.SetDetPointsEditor(new orvantis::TDetPointsDlg(mainForm, prompter, &mainForm));
+        orvantis::IEditedProject& project = mainForm.EditedProject();
+        mainForm.SetCfgEditor(new orvantis::TCfgEditorDlg(project, prompter, &mainForm));
+        mainForm.SetDetPointsEditor(new orvantis::TDetPointsDlg(project, prompter, &mainForm));
         // The messages editor listens to the password dialog from its construction.
         auto* passwordDlg = new orvantis::TPasswordDlg(&mainForm);
-        mainForm.SetMessEditor(new orvantis::TMessEditDlg(mainForm, *passwordDlg, &mainForm));
+        mainForm.SetMessEditor(new orvantis::TMessEditDlg(project, *passwordDlg, &mainForm));
         // The terminal runs in a console window of its own, beside the main window,
         // on the port that detection found, if any.
         mainForm.SetTerminalRunner([&mainForm, &prompter] {
             orvantis::TWindowConsole console(&mainForm);
             orvantis::TTerminal terminal(console, prompter, [&mainForm](const QString& line) { mainForm.Log(line); },
-                                         mainForm.Link().IsDetected(), mainForm.StatusPanelText(2));
+                                         mainForm.Link().IsDetected(), mainForm.Link().PortName());
             terminal.Run();
         });
         mainForm.show();

@@ -4,9 +4,8 @@
 
 namespace orvantis {
 
-TMsgButton TCliPrompter::Message(const QString& caption, const QString& text, TMsgIcon icon, TMsgButtons buttons)
+TMsgButton TCliPrompter::Message(const QString& caption, const QString& text, TMsgIcon, TMsgButtons buttons)
 {
-    if (icon == TMsgIcon::Error || icon == TMsgIcon::Warning) FHadError = true;
     std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(QString(text).replace(QStringLiteral("\n\n"), QStringLiteral(": "))));
     // Nobody is there to answer: never save or discard on the user's behalf.
     if (buttons.testFlag(TMsgButton::Cancel)) return TMsgButton::Cancel;

@@ -12,8 +12,6 @@ class TCliPrompter : public IPrompter {
 public:
     void SetOpenName(const QString& name) { FOpenName = name; }
     void SetSaveName(const QString& name) { FSaveName = name; }
-    // True once an error box would have been shown.
-    bool HadError() const { return FHadError; }
 
     TMsgButton Message(const QString& caption, const QString& text, TMsgIcon icon, TMsgButtons buttons) override;
     std::optional<QString> OpenFileName(const TFileDialogOptions& options) override;
@@ -22,7 +20,6 @@ public:
 private:
     QString FOpenName;
     QString FSaveName;
-    bool FHadError = false;
 };
 
 }  // namespace orvantis

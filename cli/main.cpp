@@ -1,29 +1,20 @@
 // orvantis-cli: the main window's sequences without a window. Prints the log
 // lines the window would log; exit 0 on success, 1 on failure, 2 on misuse.
 
-#include "CliLinkHost.h"
+#include "CliCommand.h"
 #include "CliPrompter.h"
-#include "EquipmentLink.h"
-#include "InstrumentTransfer.h"
-#include "PortMap.h"
-#include "QtSerialDevice.h"
+#include "InstrumentCommands.h"
 #include "ProgramInfo.h"
-#include "Project.h"
+#include "ProjectCommands.h"
 #include "TermCommand.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include <cstdio>
 
 using namespace orvantis;
 
-namespace {
-
-constexpr int ExitOk = 0;
-constexpr int ExitFailed = 1;
-constexpr int ExitUsage = 2;
+namespace orvantis {
 
 int Usage(const QString& problem)
 {
@@ -37,16 +28,26 @@ void PrintLog(const QString& line)
     std::fflush(stdout);
 }
 
-// "COM3  /dev/ttyUSB0", one line per COM name whose device is there.
-int ListPorts()
+}  // namespace orvantis
+
+namespace {
+
+int RunTerm(const TCliCall& call)
 {
-    for (int index = 0; index < ComPortCount; ++index) {
-        const QString name = ComPortName(index);
-        const QString path = DevicePathOf(name);
-        if (!path.isEmpty() && QFileInfo::exists(path)) std::printf("%-6s%s\n", qPrintable(name), qPrintable(path));
-    }
-    return ExitOk;
+    if (call.Args.size() > 1) return Usage(QStringLiteral("usage: term [COMn]"));
+    TCliPrompter prompter;
+    return RunTermCommand(call.Args, prompter, PrintLog);
 }
+
+struct TCommandEntry {
+    const char* Name;
+    int (*Run)(const TCliCall&);
+};
+
+constexpr TCommandEntry CommandTable[] = {
+    {"new", RunNew},         {"resave", RunResave},   {"ports", RunPorts}, {"detect", RunDetect},
+    {"receive", RunReceive}, {"send", RunSend},       {"term", RunTerm},
+};
 
 }  // namespace
 
@@ -96,53 +97,7 @@ int main(int argc, char* argv[])
 
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty()) return Usage(QStringLiteral("no command given"));
-    const QString command = args.first();
-
-    if (command == QLatin1String("ports")) {
-        if (args.size() != 1) return Usage(QStringLiteral("usage: ports"));
-        return ListPorts();
-    }
-    if (command == QLatin1String("detect")) {
-        if (args.size() != 1) return Usage(QStringLiteral("usage: detect"));
-        TCliLinkHost host(PrintLog);
-        TEquipmentLink link(host);
-        return link.Detect() ? ExitOk : ExitFailed;
-    }
-
-    if (command == QLatin1String("receive") || command == QLatin1String("send")) {
-        if (args.size() != 2) return Usage(QStringLiteral("usage: %1 FILE.pro").arg(command));
-        TCliLinkHost host(PrintLog);
-        TEquipmentLink link(host);
-        TCliPrompter prompter;
-        TProject project(link, prompter, PrintLog);
-        if (command == QLatin1String("receive")) {
-            if (ReceiveData(link, host, project, prompter) != TTransferResult::Complete) return ExitFailed;
-            prompter.SetSaveName(args[1]);
-            return project.SaveAs() ? ExitOk : ExitFailed;
-        }
-        prompter.SetOpenName(args[1]);
-        if (!project.Open()) return ExitFailed;
-        return SendData(link, host, project, prompter) == TTransferResult::Complete ? ExitOk : ExitFailed;
-    }
-
-    TFixedIdentity identity(model, version);
-    TCliPrompter prompter;
-    TProject project(identity, prompter, PrintLog);
-
-    if (command == QLatin1String("term")) {
-        if (args.size() > 2) return Usage(QStringLiteral("usage: term [COMn]"));
-        return RunTermCommand(args.mid(1), prompter, PrintLog);
-    }
-    if (command == QLatin1String("new")) {
-        if (args.size() != 2) return Usage(QStringLiteral("usage: new OUT.pro"));
-        prompter.SetSaveName(args[1]);
-        return project.New() && project.SaveAs() ? ExitOk : ExitFailed;
-    }
-    if (command == QLatin1String("resave")) {
-        if (args.size() != 3) return Usage(QStringLiteral("usage: resave IN.pro OUT.pro"));
-        prompter.SetOpenName(args[1]);
-        prompter.SetSaveName(args[2]);
-        return project.Open() && project.SaveAs() ? ExitOk : ExitFailed;
-    }
-    return Usage(QStringLiteral("unknown command '%1'").arg(command));
+    for (const TCommandEntry& command : CommandTable)
+        if (args.first() == QLatin1String(command.Name)) return command.Run({args.mid(1), parser, model, version});
+    return Usage(QStringLiteral("unknown command '%1'").arg(args.first()));
 }

@@ -1,8 +1,9 @@
 #include "CfgEditorDlg.h"
 
-#include "CfgNumberText.h"
+#include "NumberText.h"
 #include "CfgRadioGroup.h"
 #include "CfgSpinner.h"
+#include "DialogParts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 
 #include <algorithm>
@@ -35,12 +35,6 @@ constexpr int BlankItem = 0;
 
 const QString ErrorCaption = QStringLiteral("Orvantis error");
 
-// Same rule as the model's PointCount(), taken from the identity at show.
-int PointCountFor(int model, float version)
-{
-    return (model == BaseModelRow && version < 3.0f) ? BasePointCount : MaxPoints;
-}
-
 // The item whose text the list shows. The lists accept typed text, and a
 // text that is not exactly an item's, case included, selects none: "q" is
 // not "Q", "on" is not "ON".
@@ -52,15 +46,6 @@ int ShownItem(const QComboBox* list)
 }  // namespace
 
 // ---- Events ----
-
-void TCfgEditorDlg::showEvent(QShowEvent* event)
-{
-    if (!event->spontaneous()) {
-        FormShow();
-        if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
-    }
-    QDialog::showEvent(event);
-}
 
 void TCfgEditorDlg::keyPressEvent(QKeyEvent* event)
 {
@@ -90,8 +75,7 @@ bool TCfgEditorDlg::eventFilter(QObject* watched, QEvent* event)
 
 void TCfgEditorDlg::FormShow()
 {
-    const int model = FMainForm.GetEquipmentModel();
-    const int n = PointCountFor(model, FMainForm.GetEquipmentVersion());
+    const int n = FProfile.PointCount();
     EdPointIndex->setRange(1, n);
     EdLastIndex->setRange(1, n);
     ContrastLCD->setRange(0, 3);
@@ -102,14 +86,14 @@ void TCfgEditorDlg::FormShow()
     ShowConfig();
     for (int band = 0; band < BandCount; ++band) ShowBand(band);
 
-    const bool isdbT = model == IsdbTModelRow;
+    const bool isdbT = FProfile.IsIsdbT();
     Bands[0].ScanBw->setEnabled(!isdbT);
     Bands[1].ScanBw->setEnabled(!isdbT);
     // The ISDB-T edition scans its first two bands on the fixed 6 MHz raster,
     // whatever the model holds; OK stores what these fields then show.
     if (isdbT) {
-        ShowIsdbTBand(0, 473142857, 803142857, 14);
-        ShowIsdbTBand(1, 177142857, 213142857, 7);
+        ShowIsdbTBand(0);
+        ShowIsdbTBand(1);
     }
 }
 
@@ -150,14 +134,15 @@ void TCfgEditorDlg::ShowBand(int band)
     c.InitialIndex->setValue(FProfile.GetBandInitialIndex(band));
 }
 
-void TCfgEditorDlg::ShowIsdbTBand(int band, std::uint32_t startHz, std::uint32_t endHz, int initialIndex)
+void TCfgEditorDlg::ShowIsdbTBand(int band)
 {
+    const TScanBand& factory = TProfile::FactoryBand(band, true);
     TBandControls& c = Bands[band];
-    c.ScanBw->SetItemIndex(6 - FirstBw);
-    c.ScanStartFreq->setText(FormatHzAsKHz(startHz));
-    c.ScanEndFreq->setText(FormatHzAsKHz(endHz));
+    c.ScanBw->SetItemIndex(factory.Bw - FirstBw);
+    c.ScanStartFreq->setText(FormatHzAsKHz(factory.StartFreq));
+    c.ScanEndFreq->setText(FormatHzAsKHz(factory.EndFreq));
     c.InitialChar->setCurrentIndex(BlankItem);
-    c.InitialIndex->setValue(initialIndex);
+    c.InitialIndex->setValue(factory.InitialIndex);
 }
 
 // ---- Checks on leaving a field ----
@@ -300,7 +285,7 @@ bool TCfgEditorDlg::OKBtnClick()
 
     for (int band = 0; band < BandCount; ++band) StoreBand(band);
 
-    FMainForm.SetModified();
+    FProject.SetModified();
     return true;
 }
 

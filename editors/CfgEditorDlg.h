@@ -4,11 +4,11 @@
 // when the user leaves it, writes everything back only on OK and restores
 // the snapshots on Cancel.
 
-#include "MainFormInterface.h"
+#include "EditedProject.h"
 #include "Prompter.h"
 #include "ProfileRecords.h"
 
-#include <QDialog>
+#include "DialogParts.h"
 #include <QHash>
 
 #include <array>
@@ -27,13 +27,12 @@ namespace orvantis {
 class TCfgRadioGroup;
 class TCfgSpinner;
 
-class TCfgEditorDlg : public QDialog {
+class TCfgEditorDlg : public TFormDialog {
     Q_OBJECT
 public:
-    TCfgEditorDlg(IMainForm& mainForm, IPrompter& prompter, QWidget* parent = nullptr);
+    TCfgEditorDlg(IEditedProject& project, IPrompter& prompter, QWidget* parent = nullptr);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -52,16 +51,17 @@ private:
 
     void BuildConfigArea(QWidget* area);
     QGroupBox* BuildBand(int band);
-    void BuildButtons(QLayout* row);
+    void BindButtons();
     QComboBox* NewList(const QString& name, const QStringList& items, QWidget* parent);
     QLineEdit* NewNumberEdit(const QString& name, int width, QWidget* parent);
     void OnExit(QWidget* field, std::function<void()> check);
     void SetTabOrder();
 
-    void FormShow();
+    void FormShow() override;
     void ShowConfig();
     void ShowBand(int band);
-    void ShowIsdbTBand(int band, std::uint32_t startHz, std::uint32_t endHz, int initialIndex);
+    // The ISDB-T edition scans its first two bands on the fixed 6 MHz raster.
+    void ShowIsdbTBand(int band);
 
     void EdMinDetLevExit();
     void EdSNRHiQExit();
@@ -80,7 +80,7 @@ private:
     void ApplyLocaleComma(QLineEdit* field);
     void ShowError(const QString& text);
 
-    IMainForm& FMainForm;
+    IEditedProject& FProject;
     IPrompter& FPrompter;
     TProfile& FProfile;
     QHash<QWidget*, std::function<void()>> FExitChecks;

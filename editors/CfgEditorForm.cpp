@@ -5,6 +5,7 @@
 
 #include "CfgRadioGroup.h"
 #include "CfgSpinner.h"
+#include "DialogParts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,8 +39,8 @@ QLabel* NewLabel(const QString& text, QWidget* buddy, QWidget* parent)
 
 }  // namespace
 
-TCfgEditorDlg::TCfgEditorDlg(IMainForm& mainForm, IPrompter& prompter, QWidget* parent)
-    : QDialog(parent), FMainForm(mainForm), FPrompter(prompter), FProfile(mainForm.GetProfile())
+TCfgEditorDlg::TCfgEditorDlg(IEditedProject& project, IPrompter& prompter, QWidget* parent)
+    : TFormDialog(parent), FProject(project), FPrompter(prompter), FProfile(project.GetProfile())
 {
     setObjectName(QStringLiteral("CfgEditorDlg"));
     setWindowTitle(QStringLiteral("Configuration editor"));
@@ -56,9 +57,11 @@ TCfgEditorDlg::TCfgEditorDlg(IMainForm& mainForm, IPrompter& prompter, QWidget* 
     for (int band = 0; band < BandCount; ++band) bandRow->addWidget(BuildBand(band));
     form->addLayout(bandRow);
 
-    auto* buttonRow = new QHBoxLayout;
-    BuildButtons(buttonRow);
-    form->addLayout(buttonRow);
+    const TOkCancelRow buttons = MakeOkCancelRow(this);
+    OKBtn = buttons.OK;
+    CancelBtn = buttons.Cancel;
+    BindButtons();
+    form->addLayout(buttons.Layout);
 
     SetTabOrder();
 }
@@ -218,18 +221,8 @@ QGroupBox* TCfgEditorDlg::BuildBand(int band)
     return c.GroupBox;
 }
 
-void TCfgEditorDlg::BuildButtons(QLayout* row)
+void TCfgEditorDlg::BindButtons()
 {
-    auto* box = static_cast<QHBoxLayout*>(row);
-    box->addStretch(1);
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    box->addWidget(OKBtn);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    box->addWidget(CancelBtn);
-
     connect(OKBtn, &QPushButton::clicked, this, [this] {
         if (OKBtnClick()) accept();
     });

@@ -1,6 +1,8 @@
 #include "DetPointsDlg.h"
 
-#include "MainFormInterface.h"
+#include "DialogParts.h"
+#include "EditedProject.h"
+#include "NumberText.h"
 #include "Prompter.h"
 #include "TextCodec.h"
 #include "WrapUpDown.h"
@@ -8,14 +10,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -38,18 +38,11 @@ constexpr std::uint8_t IsdbTStandard = 10;
 constexpr std::uint8_t IsdbTGuard = 1;  // 1/8
 constexpr std::uint8_t IsdbTBw = 6;
 
-QLocale NumberLocale()
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-    return locale;
-}
-
 // Whole kHz with one decimal, as "650000.0". The value is shown exactly, so
 // confirming a point the user did not touch stores what was there.
 QString FrequencyText(std::uint32_t kHz)
 {
-    return NumberLocale().toString(static_cast<double>(kHz), 'f', 1);
+    return FormatWholeOneDecimal(kHz);
 }
 
 QComboBox* MakeList(QWidget* parent, const QString& name, const QStringList& items, const QString& hint)
@@ -63,8 +56,8 @@ QComboBox* MakeList(QWidget* parent, const QString& name, const QStringList& ite
 
 }  // namespace
 
-TDetPointsDlg::TDetPointsDlg(IMainForm& mainForm, IPrompter& prompter, QWidget* parent)
-    : QDialog(parent), FMainForm(mainForm), FProfile(&mainForm.GetProfile()), FPrompter(prompter)
+TDetPointsDlg::TDetPointsDlg(IEditedProject& project, IPrompter& prompter, QWidget* parent)
+    : TFormDialog(parent), FProject(project), FProfile(&project.GetProfile()), FPrompter(prompter)
 {
     BuildControls();
 }
@@ -124,26 +117,19 @@ void TDetPointsDlg::BuildControls()
     grid->addWidget(SpecInvCBox, row, 1, 1, 2);
     grid->setColumnStretch(3, 1);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    const TOkCancelRow buttons = MakeOkCancelRow(this);
+    OKBtn = buttons.OK;
+    CancelBtn = buttons.Cancel;
     // A click on OK or Cancel leaves the focus in the field being edited,
     // so leaving the frequency field never opens a box under the click.
     OKBtn->setFocusPolicy(Qt::TabFocus);
     CancelBtn->setFocusPolicy(Qt::TabFocus);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-
     auto* page = new QVBoxLayout(this);
     page->setSizeConstraint(QLayout::SetFixedSize);
     page->setSpacing(12);
     page->addLayout(indexRow);
     page->addLayout(grid);
-    page->addLayout(buttons);
+    page->addLayout(buttons.Layout);
 
     setTabOrder(EdMPIndex, EdFreqKHz);
     setTabOrder(EdFreqKHz, EdName);
@@ -162,7 +148,7 @@ void TDetPointsDlg::BuildControls()
 
 bool TDetPointsDlg::IsRow(int row) const
 {
-    return FMainForm.GetEquipmentModel() == row;
+    return FProfile->Equipment().GetEquipmentModel() == row;
 }
 
 void TDetPointsDlg::SetStandardItems(bool isdbTOnly)
@@ -174,16 +160,6 @@ void TDetPointsDlg::SetStandardItems(bool isdbTOnly)
         Standard->addItems({QStringLiteral("DVB-T"), QStringLiteral("DVB-T2")});
     Standard->setCurrentIndex(0);
     Standard->setEnabled(!isdbTOnly);
-}
-
-void TDetPointsDlg::showEvent(QShowEvent* event)
-{
-    if (!event->spontaneous()) {
-        FormShow();
-        adjustSize();
-        if (const QScreen* where = screen()) move(where->availableGeometry().center() - rect().center());
-    }
-    QDialog::showEvent(event);
 }
 
 void TDetPointsDlg::FormShow()
@@ -253,22 +229,15 @@ void TDetPointsDlg::LoadPoint()
 
 std::optional<double> TDetPointsDlg::FrequencyValue()
 {
-    bool ok = false;
-    const QString text = EdFreqKHz->text();
-    const double value = NumberLocale().toDouble(text, &ok);
-    if (ok && std::isfinite(value)) return value;
-    FPrompter.Message(ErrorCaption, QStringLiteral("'%1' is not a valid floating point value").arg(text),
-                      TMsgIcon::Error);
-    return std::nullopt;
+    const std::optional<double> value = ParseDecimal(EdFreqKHz->text());
+    if (!value) FPrompter.Message(ErrorCaption, NotAFloatText(EdFreqKHz->text()), TMsgIcon::Error);
+    return value;
 }
 
 void TDetPointsDlg::ApplyDecimalRule()
 {
-    if (NumberLocale().decimalPoint() != QStringLiteral(",")) return;
-    QString text = EdFreqKHz->text();
-    if (!text.contains(QLatin1Char('.'))) return;
-    text.replace(QLatin1Char('.'), QLatin1Char(','));
-    EdFreqKHz->setText(text);
+    const QString text = WithLocaleDecimalComma(EdFreqKHz->text());
+    if (text != EdFreqKHz->text()) EdFreqKHz->setText(text);
 }
 
 bool TDetPointsDlg::FrequencyCheck()
@@ -295,11 +264,10 @@ void TDetPointsDlg::StorePoint()
 {
     const std::uint16_t i = FCurrentPoint - 1;
     ApplyDecimalRule();
-    bool ok = false;
-    const double value = NumberLocale().toDouble(EdFreqKHz->text(), &ok);
+    const std::optional<double> value = ParseDecimal(EdFreqKHz->text());
     // Callers check the field first; a text that is no number stores nothing.
-    if (!ok || !std::isfinite(value) || value < 0 || value >= 4294967296.0) return;
-    FProfile->SetPointFreq(i, static_cast<std::uint32_t>(value));
+    if (!value || *value < 0 || *value >= 4294967296.0) return;
+    FProfile->SetPointFreq(i, static_cast<std::uint32_t>(*value));
 
     FProfile->SetPointSpecInv(i, SpecInvCBox->isChecked() ? 1 : 0);
     const int bw = BW->currentIndex();
@@ -348,7 +316,7 @@ void TDetPointsDlg::OKBtnClick()
         return;
     }
     StorePoint();
-    FMainForm.SetModified();
+    FProject.SetModified();
     accept();
 }
 

@@ -4,7 +4,7 @@
 // and on OK; Cancel puts back every point as it was when the dialog opened.
 // What may be edited follows the instrument that last answered.
 
-#include <QDialog>
+#include "DialogParts.h"
 #include <QPointer>
 
 #include <cstdint>
@@ -17,15 +17,15 @@ class QPushButton;
 
 namespace orvantis {
 
-class IMainForm;
+class IEditedProject;
 class IPrompter;
 class TProfile;
 class TWrapUpDown;
 
-class TDetPointsDlg : public QDialog {
+class TDetPointsDlg : public TFormDialog {
     Q_OBJECT
 public:
-    TDetPointsDlg(IMainForm& mainForm, IPrompter& prompter, QWidget* parent = nullptr);
+    TDetPointsDlg(IEditedProject& project, IPrompter& prompter, QWidget* parent = nullptr);
 
     // The point whose values the controls show, counted from 1.
     int CurrentPoint() const { return FCurrentPoint; }
@@ -35,12 +35,11 @@ public slots:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
-    void FormShow();
+    void FormShow() override;
     void UpDown1Click();
     void EdFreqKHzExit();
     void OKBtnClick();
@@ -56,7 +55,7 @@ private:
     void RunPendingExitCheck();
     bool IsRow(int row) const;
 
-    IMainForm& FMainForm;
+    IEditedProject& FProject;
     TProfile* FProfile;
     IPrompter& FPrompter;
     std::uint16_t FCurrentPoint = 1;

@@ -1,6 +1,7 @@
 #include "MessEditDlg.h"
 
-#include "MainFormInterface.h"
+#include "DialogParts.h"
+#include "EditedProject.h"
 #include "PasswordDlg.h"
 #include "TextCodec.h"
 #include "WrapUpDown.h"
@@ -13,8 +14,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -61,8 +60,8 @@ QLineEdit* MakeTextField(QWidget* parent, const QString& name, const QFont& font
 
 }  // namespace
 
-TMessEditDlg::TMessEditDlg(IMainForm& mainForm, TPasswordDlg& passwordDlg, QWidget* parent)
-    : QDialog(parent), FMainForm(mainForm), FProfile(&mainForm.GetProfile()), FPasswordDlg(passwordDlg)
+TMessEditDlg::TMessEditDlg(IEditedProject& project, TPasswordDlg& passwordDlg, QWidget* parent)
+    : TFormDialog(parent), FProject(project), FProfile(&project.GetProfile()), FPasswordDlg(passwordDlg)
 {
     BuildControls();
     connect(&FPasswordDlg, &TPasswordDlg::AccessLevelChecked, this, &TMessEditDlg::SetAccessLevel);
@@ -131,22 +130,16 @@ void TMessEditDlg::BuildControls()
     grid->addWidget(SpeedButton1, 2, 3);
     grid->setColumnStretch(4, 1);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    const TOkCancelRow buttons = MakeOkCancelRow(this);
+    OKBtn = buttons.OK;
+    CancelBtn = buttons.Cancel;
 
     auto* page = new QVBoxLayout(this);
     page->setSizeConstraint(QLayout::SetFixedSize);
     page->setSpacing(12);
     page->addLayout(indexRow);
     page->addLayout(grid);
-    page->addLayout(buttons);
+    page->addLayout(buttons.Layout);
 
     setTabOrder(Edit1, MessageEdit);
     setTabOrder(MessageEdit, RestoreButton);
@@ -159,16 +152,6 @@ void TMessEditDlg::BuildControls()
     connect(SpeedButton1, &QToolButton::clicked, this, &TMessEditDlg::SpeedButton1Click);
     connect(OKBtn, &QPushButton::clicked, this, &TMessEditDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TMessEditDlg::reject);
-}
-
-void TMessEditDlg::showEvent(QShowEvent* event)
-{
-    if (!event->spontaneous()) {
-        FormShow();
-        adjustSize();
-        if (const QScreen* where = screen()) move(where->availableGeometry().center() - rect().center());
-    }
-    QDialog::showEvent(event);
 }
 
 void TMessEditDlg::FormShow()
@@ -234,7 +217,7 @@ void TMessEditDlg::SpeedButton1Click()
 void TMessEditDlg::OKBtnClick()
 {
     StoreMessage();
-    FMainForm.SetModified();
+    FProject.SetModified();
     accept();
 }
 

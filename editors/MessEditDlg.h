@@ -6,7 +6,7 @@
 // on screen goes into the model at every move and on OK; Cancel puts back
 // every text as it was when the dialog opened.
 
-#include <QDialog>
+#include "DialogParts.h"
 
 #include <cstdint>
 
@@ -16,15 +16,15 @@ class QToolButton;
 
 namespace orvantis {
 
-class IMainForm;
+class IEditedProject;
 class TPasswordDlg;
 class TProfile;
 class TWrapUpDown;
 
-class TMessEditDlg : public QDialog {
+class TMessEditDlg : public TFormDialog {
     Q_OBJECT
 public:
-    TMessEditDlg(IMainForm& mainForm, TPasswordDlg& passwordDlg, QWidget* parent = nullptr);
+    TMessEditDlg(IEditedProject& project, TPasswordDlg& passwordDlg, QWidget* parent = nullptr);
 
     // Sets the level of this showing and shows the current message again,
     // dropping what was typed into it.
@@ -39,12 +39,9 @@ public slots:
     // Cancel: the snapshot taken at the showing comes back.
     void reject() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void BuildControls();
-    void FormShow();
+    void FormShow() override;
     void UpDown1Click();
     void OKBtnClick();
     void RestoreButtonClick();
@@ -53,7 +50,7 @@ private:
     void LoadMessage();
     void StoreMessage();
 
-    IMainForm& FMainForm;
+    IEditedProject& FProject;
     TProfile* FProfile;
     TPasswordDlg& FPasswordDlg;
     std::uint16_t FCurrentMessage = 0;

@@ -1,12 +1,12 @@
 #include "PasswordDlg.h"
 
+#include "DialogParts.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace orvantis {
@@ -25,7 +25,7 @@ bool TypesLineFeed(const QKeyEvent* key)
 
 }  // namespace
 
-TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent)
+TPasswordDlg::TPasswordDlg(QWidget* parent) : TFormDialog(parent)
 {
     setObjectName(QStringLiteral("PasswordDlg"));
     setWindowTitle(QStringLiteral("Password"));
@@ -39,22 +39,16 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent)
     PasswordEdit->setMinimumWidth(PasswordEdit->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 16);
     label->setBuddy(PasswordEdit);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    const TOkCancelRow buttons = MakeOkCancelRow(this);
+    OKBtn = buttons.OK;
+    CancelBtn = buttons.Cancel;
 
     auto* page = new QVBoxLayout(this);
     page->setSizeConstraint(QLayout::SetFixedSize);
     page->addWidget(label);
     page->addWidget(PasswordEdit);
     page->addSpacing(6);
-    page->addLayout(buttons);
+    page->addLayout(buttons.Layout);
 
     // Every key typed into the dialog is looked at first.
     for (QWidget* control : {static_cast<QWidget*>(PasswordEdit), static_cast<QWidget*>(OKBtn),
@@ -70,16 +64,6 @@ int TPasswordDlg::AccessLevelOf(const QString& password)
     if (password == OrdinaryTextsPassword) return 1;
     if (password == ProductTextsPassword) return 2;
     return 0;
-}
-
-void TPasswordDlg::showEvent(QShowEvent* event)
-{
-    if (!event->spontaneous()) {
-        FormShow();
-        adjustSize();
-        if (const QScreen* where = screen()) move(where->availableGeometry().center() - rect().center());
-    }
-    QDialog::showEvent(event);
 }
 
 void TPasswordDlg::FormShow()

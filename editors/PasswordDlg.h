@@ -3,14 +3,14 @@
 // text messages editor. A wrong or empty password gives level 0; it is
 // not reported.
 
-#include <QDialog>
+#include "DialogParts.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace orvantis {
 
-class TPasswordDlg : public QDialog {
+class TPasswordDlg : public TFormDialog {
     Q_OBJECT
 public:
     explicit TPasswordDlg(QWidget* parent = nullptr);
@@ -24,11 +24,10 @@ signals:
     void AccessLevelChecked(int level);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormShow();
+    void FormShow() override;
     void OKBtnClick();
     void Check();
 

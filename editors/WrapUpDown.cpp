@@ -83,26 +83,4 @@ bool TWrapUpDown::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-TIndexRow MakeIndexRow(QWidget* parent, const QString& label, const QString& editName)
-{
-    auto* indexLabel = new QLabel(label, parent);
-    QFont bold = indexLabel->font();
-    bold.setBold(true);
-    indexLabel->setFont(bold);
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(editName);
-    edit->setReadOnly(true);
-    edit->setAlignment(Qt::AlignRight);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-    auto* upDown = new TWrapUpDown(parent);
-    upDown->setObjectName(QStringLiteral("UpDown1"));
-    upDown->SetBuddy(edit);
-    auto* row = new QHBoxLayout;
-    row->addWidget(indexLabel);
-    row->addWidget(edit);
-    row->addWidget(upDown);
-    row->addStretch();
-    return {row, edit, upDown};
-}
-
 }  // namespace orvantis

@@ -49,13 +49,4 @@ private:
     int FPosition = 0;
 };
 
-// The editors' top row: a bold label, the read-only index field and its
-// spinner, both named (editName, "UpDown1") for tests and created on parent.
-struct TIndexRow {
-    QHBoxLayout* Layout;
-    QLineEdit* Edit;
-    TWrapUpDown* UpDown;
-};
-TIndexRow MakeIndexRow(QWidget* parent, const QString& label, const QString& editName);
-
 }  // namespace orvantis

@@ -2,7 +2,10 @@
 
 #include "ModelTable.h"
 #include "PortMap.h"
+#include "ProjectLines.h"
 #include "QtSerialDevice.h"
+
+#include <QScopeGuard>
 
 #include <charconv>
 #include <cstring>
@@ -56,7 +59,7 @@ std::unique_ptr<ISerialDevice> MakeQtSerialDevice()
     return std::make_unique<TQtSerialDevice>();
 }
 
-TEquipmentLink::TEquipmentLink(ILinkHost& host, TDeviceFactory factory) : FHost(host), FFactory(std::move(factory))
+TEquipmentLink::TEquipmentLink(TDeviceFactory factory) : FFactory(std::move(factory))
 {
 }
 
@@ -72,6 +75,11 @@ std::unique_ptr<TSerialPort> TEquipmentLink::MakePort(int index)
     std::unique_ptr<ISerialDevice> device = FFactory ? FFactory() : nullptr;
     if (!device) return nullptr;
     return std::make_unique<TSerialPort>(index, std::move(device));
+}
+
+TInstrumentInfo TEquipmentLink::FoundInstrument() const
+{
+    return {ComPortName(FPortIndex), EquipmentName(), EquipmentVersionText(), FEquipmentModel, FEquipmentVersion};
 }
 
 bool TEquipmentLink::Identify(TSerialPort& port)
@@ -109,58 +117,133 @@ bool TEquipmentLink::Detect()
 
 void TEquipmentLink::RunDetect()
 {
-    FHost.Log(QStringLiteral("Detecting equipment and COM port"));
-    FHost.ProcessPendingInput();
+    Tell([](ILinkObserver& o) { o.DetectionStarted(); });
+    Tell([](ILinkObserver& o) { o.Waiting(); });
 
     FPort.reset();
     FPort = MakePort(0);
     if (!FPort) {
-        FHost.Log(QStringLiteral("Unable to create object port"));
+        Tell([](ILinkObserver& o) { o.PortObjectFailed(); });
         return;
     }
     FDetected = false;
     FPortIndex = -1;
-    FHost.SetStatusPanel(1, QString());
-    FHost.SetStatusPanel(2, QString());
+    Tell([](ILinkObserver& o) { o.SearchStarted(); });
 
-    for (int index = 0; index < PortCount; ++index) {
+    for (int index = 0; index < ComPortCount; ++index) {
         FPort->SelectPort(static_cast<unsigned>(index));
         const QString name = QString::fromLatin1(FPort->GetPortName());
         if (!FPort->Open()) {
-            FHost.Log(QStringLiteral("%1 not available").arg(name));
+            Tell([&](ILinkObserver& o) { o.PortUnavailable(name); });
             continue;
         }
-        FHost.ProcessPendingInput();
+        Tell([](ILinkObserver& o) { o.Waiting(); });
         FPort->Configure();
         if (Identify(*FPort)) {
-            FHost.SetDetectImage(DetectImageFound);
-            FHost.Log(QStringLiteral("%1 -> %2 ver%3").arg(name, EquipmentName(), EquipmentVersionText()));
             FDetected = true;
             FPortIndex = static_cast<int>(FPort->GetPortIndex());
             break;
         }
-        FHost.SetDetectImage(DetectImageNotUsed);
-        FHost.Log(QStringLiteral("%1 -> not used").arg(name));
+        Tell([&](ILinkObserver& o) { o.PortNotUsed(name); });
         FPort->Close();
     }
 
     if (FDetected) {
         FPort->SelectPort(static_cast<unsigned>(FPortIndex));
-        FHost.SetStatusPanel(1, EquipmentName());
-        FHost.SetStatusPanel(2, QString::fromLatin1(FPort->GetPortName()));
+        const TInstrumentInfo found = FoundInstrument();
+        Tell([&](ILinkObserver& o) { o.InstrumentFound(found); });
     }
 }
 
-TSerialPort* TEquipmentLink::OpenExchange(bool sendAccessCode)
+TExchangeStart TEquipmentLink::OpenExchange(bool sendAccessCode)
 {
     FPort.reset();
     FPort = MakePort(FPortIndex);
-    if (!FPort) return nullptr;
+    if (!FPort) return {};
+    TExchangeStart start{true, {}};
     FPort->SelectPort(static_cast<unsigned>(FPortIndex));
-    FPort->Open();
-    FPort->Configure();
-    if (sendAccessCode) FPort->SendCommand(AccessCode);
-    return FPort.get();
+    if (!FPort->Open())
+        start.Problem = QStringLiteral("%1 could not be opened: %2").arg(QString::fromLatin1(FPort->GetPortName()), FPort->ErrorString());
+    else if (!FPort->Configure())
+        start.Problem = QStringLiteral("%1 could not be set up: %2").arg(QString::fromLatin1(FPort->GetPortName()), FPort->ErrorString());
+    if (sendAccessCode) SendAccessCode();
+    return start;
+}
+
+void TEquipmentLink::SendAccessCode()
+{
+    if (FPort) FPort->SendCommand(AccessCode);
+}
+
+void TEquipmentLink::RefreshVersion()
+{
+    if (!FPort) return;
+    char buffer[ReplyBufferSize] = "*?VER";
+    char versionText[VersionTextLength + 1];
+    float version = 0.0f;
+    if (FPort->Query(buffer, IdentifyReplyLength) && buffer[0] != '\0' && VersionOfReply(buffer, version, versionText))
+        FEquipmentVersion = version;
+}
+
+int TEquipmentLink::ReadAreas(const std::vector<TReadArea>& plan, TProfile& model)
+{
+    const auto progressEnd = qScopeGuard([this] { Tell([](ILinkObserver& o) { o.Progress(0, 0); }); });
+    int total = 0;
+    for (const TReadArea& area : plan) total += static_cast<int>(area.Requests.size());
+    int done = 0;
+    int failed = 0;
+    for (const TReadArea& area : plan)
+        if (!ReadArea(area, model, done, total)) ++failed;
+    return failed;
+}
+
+bool TEquipmentLink::ReadArea(const TReadArea& area, TProfile& model, int& done, int total)
+{
+    Tell([&](ILinkObserver& o) { o.AreaStarted(area.Area); });
+    for (const TReadRequest& request : area.Requests) {
+        Tell([](ILinkObserver& o) { o.Waiting(); });
+        char buffer[ReplyBufferSize];
+        std::strcpy(buffer, ReadRequestText(request).c_str());
+        const bool answered = FPort && FPort->Query(buffer, ReadReplyLength) && buffer[0] != '\0';
+        Tell([&](ILinkObserver& o) { o.ReplyRead(buffer); });
+        ++done;
+        Tell([&](ILinkObserver& o) { o.Progress(done, total); });
+        if (!answered) return false;
+        // The first four characters ("*E2P") are not data.
+        const std::size_t length = std::strlen(buffer);
+        const std::string_view data = length > 4 ? std::string_view(buffer + 4, length - 4) : std::string_view();
+        model.ParseRecord(request.Address, data);
+    }
+    return true;
+}
+
+TLinesSent TEquipmentLink::WriteLines(const TLineList& lines)
+{
+    const auto progressEnd = qScopeGuard([this] { Tell([](ILinkObserver& o) { o.Progress(0, 0); }); });
+    TLinesSent sent;
+    sent.LineCount = static_cast<int>(lines.size());
+    for (int i = 0; i < sent.LineCount; ++i) {
+        const std::string& line = lines[static_cast<std::size_t>(i)];
+        const TProjectLine read = ClassifyLine(line);
+        bool accepted = read.Kind != TLineKind::BadSend;
+        if (read.Kind == TLineKind::Send && IsRecordCommand(read.Command)) {
+            ++sent.RecordLines;
+            std::string command(read.Command);
+            for (char& c : command)
+                if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+            accepted = FPort && FPort->SendCommand(command.c_str());
+        }
+        Tell([&](ILinkObserver& o) { o.Progress(i + 1, sent.LineCount); });
+        Tell([&](ILinkObserver& o) { o.LineSent(line, accepted); });
+        if (!accepted) return sent;
+    }
+    sent.Complete = true;
+    return sent;
+}
+
+void TEquipmentLink::ResetInstrument()
+{
+    if (FPort) FPort->SendCommand("*RST");
 }
 
 void TEquipmentLink::CloseExchange()

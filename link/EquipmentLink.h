@@ -1,18 +1,24 @@
 #pragma once
-// TEquipmentLink: where the instrument is and what it is, and the Detect
-// command that finds it. It owns the one serial port object of the program:
+// TEquipmentLink: where the instrument is and what it is, the Detect command
+// that finds it, and the exchanges with it: reading the EEPROM areas and
+// writing project lines. It owns the one serial port object of the program:
 // detection creates a new one and leaves it closed; Send and Receive open a
 // new one on the detected port (OpenExchange) and close it at their end.
 //
-// One instrument operation runs at a time (TLinkOperation): Detect, Send and
-// Receive share the port object and the model.
+// The link shows nothing and logs nothing: it tells its observers what
+// happens (LinkObserver.h). One instrument operation runs at a time
+// (TLinkOperation): Detect, Send and Receive share the port object and the
+// model.
 
 #include "EquipmentIdentity.h"
-#include "LinkHost.h"
+#include "LinkObserver.h"
+#include "Profile.h"
+#include "ReadPlan.h"
 #include "SerialPort.h"
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace orvantis {
 
@@ -21,23 +27,36 @@ using TDeviceFactory = std::function<std::unique_ptr<ISerialDevice>()>;
 // Qt SerialPort devices, for the program.
 std::unique_ptr<ISerialDevice> MakeQtSerialDevice();
 
+// How an exchange's port came up.
+struct TExchangeStart {
+    bool HasPort = false;  // false only when no port object could be made
+    QString Problem;       // why the port could not be opened or configured; empty when ready
+};
+
+// What became of the project lines that WriteLines sent.
+struct TLinesSent {
+    bool Complete = false;  // every line accepted
+    int RecordLines = 0;    // lines whose command began with "*E2P"
+    int LineCount = 0;      // all lines of the text
+};
+
 class TEquipmentLink : public IEquipmentIdentity {
 public:
-    static constexpr int DetectImageNotUsed = 13;
-    static constexpr int DetectImageFound = 14;
-    static constexpr int PortCount = 40;
     static constexpr int NameLength = 16;
     static constexpr int VersionTextLength = 18;
     static constexpr int IdentifyReplyLength = 32;
+    static constexpr int ReadReplyLength = 100;
     static inline const char* AccessCode = "*58203";
 
-    explicit TEquipmentLink(ILinkHost& host, TDeviceFactory factory = MakeQtSerialDevice);
+    explicit TEquipmentLink(TDeviceFactory factory = MakeQtSerialDevice);
     ~TEquipmentLink() override;
+
+    // Observers are told in the order they were added; they outlive the link.
+    void AddObserver(ILinkObserver& observer) { FObservers.push_back(&observer); }
 
     // The identity of the last instrument that answered with a known name.
     int GetEquipmentModel() const override { return FEquipmentModel; }
     float GetEquipmentVersion() const override { return FEquipmentVersion; }
-    void SetEquipmentVersion(float version) { FEquipmentVersion = version; }
     QString EquipmentName() const { return QString::fromLatin1(FEquipmentName); }
     QString EquipmentVersionText() const { return QString::fromLatin1(FEquipmentVersionText); }
 
@@ -61,18 +80,37 @@ public:
     bool Identify(TSerialPort& port);
 
     // Send and Receive: a new port object opened on the detected port, with
-    // the access code sent if asked (outcomes not examined); null when it
-    // cannot be made.
-    TSerialPort* OpenExchange(bool sendAccessCode = true);
+    // the access code sent if asked (its outcome is not examined, nor is a
+    // port that failed to come up: the exchanges then fail one by one).
+    TExchangeStart OpenExchange(bool sendAccessCode = true);
+    void SendAccessCode();
+    // "*?VER" on the open exchange: the version number is refreshed when the
+    // instrument answers with one; the version text stays.
+    void RefreshVersion();
+    // Reads every area of the plan into the model, each whatever the earlier
+    // ones gave; returns how many areas were not read whole.
+    int ReadAreas(const std::vector<TReadArea>& plan, TProfile& model);
+    // Sends the project lines in order, the record commands to the instrument,
+    // and stops at the first line refused.
+    TLinesSent WriteLines(const TLineList& lines);
+    // "*RST": the instrument restarts with what it was sent.
+    void ResetInstrument();
     // Closes and deletes the port object.
     void CloseExchange();
 
 private:
     friend class TLinkOperation;
     std::unique_ptr<TSerialPort> MakePort(int index);
+    bool ReadArea(const TReadArea& area, TProfile& model, int& done, int total);
+    TInstrumentInfo FoundInstrument() const;
+    template <typename Event>
+    void Tell(Event event)
+    {
+        for (ILinkObserver* observer : FObservers) event(*observer);
+    }
 
-    ILinkHost& FHost;
     TDeviceFactory FFactory;
+    std::vector<ILinkObserver*> FObservers;
     std::unique_ptr<TSerialPort> FPort;
     bool FBusy = false;
     bool FDetected = false;

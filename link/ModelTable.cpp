@@ -21,9 +21,4 @@ int ModelRow(std::string_view name)
     return ModelRowUnknown;
 }
 
-std::string_view ModelName(int row)
-{
-    return row >= 0 && row < ModelRowCount ? Names[row] : std::string_view{};
-}
-
 }  // namespace orvantis

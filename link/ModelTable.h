@@ -13,8 +13,6 @@ inline constexpr int ModelRowCount = 17;
 
 // Row 0..16 of an upper-case name (exact comparison), or ModelRowUnknown.
 int ModelRow(std::string_view name);
-// The name of row 0..16.
-std::string_view ModelName(int row);
 // The two editions this program serves.
 inline bool IsAcceptedModel(int row) { return row == DvbT2ModelRow || row == IsdbTModelRow; }
 

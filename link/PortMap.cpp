@@ -58,4 +58,9 @@ QString ComPortDevice(int index)
     return OrderSystemPorts(paths).value(index);
 }
 
+QString DevicePathOf(const QString& comName)
+{
+    return ComPortDevice(ComPortIndex(comName));
+}
+
 }  // namespace orvantis

@@ -14,12 +14,14 @@ namespace orvantis {
 
 inline constexpr int ComPortCount = 40;
 
-// "COM1" for index 0.
+// "COM1" for index 0, up to "COM40" for index 39.
 QString ComPortName(int index);
 // Index 0..39 of "COM1".."COM40" (case-insensitive), or -1.
 int ComPortIndex(const QString& name);
 // The device path that COM name index stands for, or empty when there is none.
 QString ComPortDevice(int index);
+// The same for a COM name ("COM3").
+QString DevicePathOf(const QString& comName);
 
 // The order used without ORVANTIS_PORT_DIR, from the system's port paths.
 QStringList OrderSystemPorts(const QStringList& devicePaths);

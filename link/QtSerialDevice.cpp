@@ -15,25 +15,23 @@ constexpr int WriteTimeoutMs = 2000;
 
 }  // namespace
 
-QString DevicePathOf(const QString& comName)
-{
-#ifdef Q_OS_WIN
-    return comName;
-#else
-    return ComPortDevice(ComPortIndex(comName));
-#endif
-}
-
 bool TQtSerialDevice::Open(const QString& name)
 {
     const QString path = DevicePathOf(name);
-    if (path.isEmpty()) return false;
-#ifndef Q_OS_WIN
+    if (path.isEmpty()) {
+        FError = QStringLiteral("no serial port has this number");
+        return false;
+    }
     // Absent ports are the common case during detection: no need to ask Qt.
-    if (!QFileInfo::exists(path)) return false;
-#endif
+    if (!QFileInfo::exists(path)) {
+        FError = QStringLiteral("%1 does not exist").arg(path);
+        return false;
+    }
     FPort.setPortName(path);
-    return FPort.open(QIODevice::ReadWrite);
+    if (FPort.open(QIODevice::ReadWrite)) return true;
+    FError = FPort.errorString();
+    FPort.clearError();
+    return false;
 }
 
 void TQtSerialDevice::Close()
@@ -48,6 +46,7 @@ bool TQtSerialDevice::SetLine()
     const bool ok = FPort.setBaudRate(QSerialPort::Baud115200) && FPort.setDataBits(QSerialPort::Data8) &&
                     FPort.setParity(QSerialPort::NoParity) && FPort.setStopBits(QSerialPort::OneStop) &&
                     FPort.setFlowControl(QSerialPort::NoFlowControl);
+    if (!ok) FError = FPort.errorString();
     FPort.clearError();
     return ok;
 }

@@ -11,6 +11,7 @@ namespace orvantis {
 class TQtSerialDevice : public ISerialDevice {
 public:
     bool Open(const QString& name) override;
+    QString ErrorString() const override { return FError; }
     bool IsOpen() const override { return FPort.isOpen(); }
     void Close() override;
     bool SetLine() override;
@@ -22,9 +23,7 @@ public:
 
 private:
     QSerialPort FPort;
+    QString FError;
 };
-
-// The device path a COM name opens on this system, or empty.
-QString DevicePathOf(const QString& comName);
 
 }  // namespace orvantis

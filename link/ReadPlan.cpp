@@ -7,19 +7,19 @@ namespace orvantis {
 std::vector<TReadArea> ReadPlan(const TProfile& profile)
 {
     std::vector<TReadArea> plan;
-    plan.push_back({"loading configuration data...", {{ConfigAddress, ConfigRequestBytes}}});
+    plan.push_back({TArea::Config, {{ConfigAddress, ConfigRequestBytes}}});
 
-    TReadArea points{"loading identification points data...", {}};
+    TReadArea points{TArea::Points, {}};
     for (int i = 0, n = profile.PointCount(); i < n; ++i)
         points.Requests.push_back({static_cast<std::uint16_t>(PointsAddress + i * PointRecordSize), PointRecordSize});
     plan.push_back(std::move(points));
 
-    TReadArea bands{"loading identification Scan data...", {}};
+    TReadArea bands{TArea::Bands, {}};
     for (int i = 0; i < BandCount; ++i)
         bands.Requests.push_back({static_cast<std::uint16_t>(BandsAddress + i * BandSlotSize), BandSlotSize});
     plan.push_back(std::move(bands));
 
-    TReadArea messages{"loading text messages data...", {}};
+    TReadArea messages{TArea::Messages, {}};
     std::uint16_t address = FirstMessageAddress;
     for (int i = 0; i < MessageCount; ++i) {
         const int count = profile.GetMessageLength(i) + 1;

@@ -5,9 +5,12 @@
 #include "Profile.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace orvantis {
+
+enum class TArea { Config, Points, Bands, Messages };
 
 struct TReadRequest {
     std::uint16_t Address;
@@ -15,7 +18,7 @@ struct TReadRequest {
 };
 
 struct TReadArea {
-    const char* LogLine;
+    TArea Area;
     std::vector<TReadRequest> Requests;
 };
 

@@ -15,6 +15,8 @@ public:
     virtual ~ISerialDevice() = default;
     // Opens the port called name ("COM3") for exclusive read and write.
     virtual bool Open(const QString& name) = 0;
+    // The system's reason for the last Open or SetLine that failed.
+    virtual QString ErrorString() const = 0;
     virtual bool IsOpen() const = 0;
     virtual void Close() = 0;
     // 115200 baud, 8 data bits, no parity, 1 stop bit, no flow control.

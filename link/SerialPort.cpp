@@ -1,5 +1,7 @@
 #include "SerialPort.h"
 
+#include "PortMap.h"
+
 #include <QtGlobal>
 
 #include <cctype>
@@ -13,11 +15,11 @@ namespace {
 
 constexpr int LineBufferSize = 256;
 
-// The port table: COM1 to COM40, anything else is COM2.
+// The port table: COM1 to COM40; any other index selects COM2.
 void PortNameOf(unsigned index, char (&name)[8])
 {
-    const unsigned number = index <= 39 ? index + 1 : 2;
-    std::snprintf(name, sizeof name, "COM%u", number);
+    const QByteArray text = ComPortName(index < ComPortCount ? static_cast<int>(index) : 1).toLatin1();
+    std::snprintf(name, sizeof name, "%s", text.constData());
 }
 
 }  // namespace

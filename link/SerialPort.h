@@ -50,7 +50,8 @@ public:
     const char* GetPortName() const { return FName; }
     unsigned GetPortIndex() const { return FIndex; }
     bool IsOpen() const { return FDevice->IsOpen(); }
-    bool LastResult() const { return FLastResult; }
+    // The system's reason when Open or Configure failed.
+    QString ErrorString() const { return FDevice->ErrorString(); }
 
     bool Open();
     bool Configure();

@@ -115,9 +115,14 @@ void TProfile::DefaultPoints()
     }
 }
 
+const TScanBand& TProfile::FactoryBand(int i, bool isdbT)
+{
+    return isdbT ? IsdbTBands[i] : StandardBands[i];
+}
+
 void TProfile::DefaultBand(int i, bool isdbT)
 {
-    Bands[i] = isdbT ? IsdbTBands[i] : StandardBands[i];
+    Bands[i] = FactoryBand(i, isdbT);
 }
 
 void TProfile::DefaultBands()

@@ -33,6 +33,10 @@ public:
     bool HasPoints() const { return PointsPresent; }
     int PointCount() const;
     bool IsIsdbT() const;
+    // The instrument whose rules the model follows (the last one that answered).
+    const IEquipmentIdentity& Equipment() const { return Identity; }
+    // Scan band i as the factory sets it, for the standard or the ISDB-T edition.
+    static const TScanBand& FactoryBand(int i, bool isdbT);
 
     // Project text. createdAt is the date and time text of header line 2.
     bool LoadFromLines();

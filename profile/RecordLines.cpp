@@ -7,6 +7,7 @@
 
 #include "Hex.h"
 #include "Profile.h"
+#include "ProjectLines.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,55 +17,20 @@ namespace orvantis {
 
 namespace {
 
-constexpr std::string_view Keyword1Delimiters{" \t\n\r(", 5};
-constexpr std::string_view Keyword2Delimiters{" \t\n\r,()", 7};
-
-// strtok-like: skips a run of delimiters, then takes characters up to the
-// next delimiter, which is consumed with the token.
-std::string_view NextToken(std::string_view& rest, std::string_view delimiters)
-{
-    const std::size_t start = rest.find_first_not_of(delimiters);
-    if (start == std::string_view::npos) {
-        rest = {};
-        return {};
-    }
-    rest.remove_prefix(start);
-    const std::size_t end = rest.find_first_of(delimiters);
-    std::string_view token = rest.substr(0, end);
-    rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
-    return token;
-}
-
 std::uint8_t ByteAt(std::string_view data, std::size_t byteIndex)
 {
     return static_cast<std::uint8_t>(HexToValue(data, 2 * byteIndex, 2));
-}
-
-bool EqualsUpper(std::string_view text, std::string_view upper)
-{
-    auto up = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
-    return std::equal(text.begin(), text.end(), upper.begin(), upper.end(),
-                      [&](char a, char b) { return up(a) == b; });
 }
 
 }  // namespace
 
 bool TProfile::ParseLine(std::string_view line)
 {
-    // The text ends at the first LF, and at a NUL as it always has for C text.
-    line = line.substr(0, line.find_first_of(std::string_view("\n\0", 2)));
-    const std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos || line[first] == '#') return true;
-
-    // The grammar is case-insensitive; the delimiters are not letters and the
-    // hexadecimal digits are read in either case, so no upper-cased copy is needed.
-    std::string_view rest = line.substr(first);
-    if (!EqualsUpper(NextToken(rest, Keyword1Delimiters), "SEND")) return true;
-    const std::string_view command = NextToken(rest, Keyword2Delimiters);
-    if (command.empty() || command.front() == '#') return false;
+    const TProjectLine read = ClassifyLine(line);
+    if (read.Kind == TLineKind::BadSend) return false;
     // A command without a full address has no data to store.
-    if (EqualsUpper(command.substr(0, 4), "*E2P") && command.size() >= 8)
-        ParseRecord(static_cast<std::uint16_t>(HexToValue(command, 4, 4)), command.substr(8));
+    if (read.Kind == TLineKind::Send && IsRecordCommand(read.Command) && read.Command.size() >= 8)
+        ParseRecord(static_cast<std::uint16_t>(HexToValue(read.Command, 4, 4)), read.Command.substr(8));
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "EepromImage.h"
 #include "ModelTable.h"
 #include "OutputSchedule.h"
+#include "PortMap.h"
 #include "PtyLine.h"
 #include "SimInstrument.h"
 
@@ -143,8 +144,9 @@ int main(int argc, char* argv[])
         if (!parser.isSet(dirOption)) return Usage(QStringLiteral("give --dir DIR (with --com N) or --link PATH"));
         bool ok = false;
         const int com = parser.value(comOption).toInt(&ok);
-        if (!ok || com < 1 || com > 40) return Usage(QStringLiteral("--com takes 1 to 40"));
-        linkPath = QDir(parser.value(dirOption)).filePath(QStringLiteral("COM%1").arg(com));
+        if (!ok || ComPortIndex(QStringLiteral("COM%1").arg(com)) < 0)
+            return Usage(QStringLiteral("--com takes 1 to %1").arg(ComPortCount));
+        linkPath = QDir(parser.value(dirOption)).filePath(ComPortName(com - 1));
     }
 
     TFaults faults;

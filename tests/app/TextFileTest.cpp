@@ -18,22 +18,6 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(SplitLinesTest, CrLfLfAndCrAloneEachEndALine)
-{
-    EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (TLineList{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitLines("a\n\rb"), (TLineList{"a", "", "b"}));
-    EXPECT_EQ(SplitLines("\r\n\r\n"), (TLineList{"", ""}));
-    EXPECT_EQ(SplitLines("\r\r\n\n"), (TLineList{"", "", ""}));
-    EXPECT_EQ(SplitLines("last\r"), (TLineList{"last"}));
-    EXPECT_EQ(SplitLines("no line end"), (TLineList{"no line end"}));
-    EXPECT_EQ(SplitLines(""), TLineList{});
-}
-
-TEST(SplitLinesTest, EveryOtherByteIsKept)
-{
-    EXPECT_EQ(SplitLines("\0\xFF\t\r\n\x80 \0"s), (TLineList{"\0\xFF\t"s, "\x80 \0"s}));
-}
-
 class TextFileTest : public ::testing::Test {
 protected:
     QTemporaryDir Dir;

@@ -3,6 +3,7 @@
 // text (the written form is a fixed point of write + load).
 
 #include "Profile.h"
+#include "ProjectLines.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -12,21 +13,6 @@
 using namespace orvantis;
 
 namespace {
-
-// Line ends as the program's file loader sees them: CR LF, LF or CR alone.
-TLineList SplitLines(std::string_view bytes)
-{
-    TLineList lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-        lines.emplace_back(bytes.substr(start, i - start));
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
-    return lines;
-}
 
 // The first byte also picks the instrument, so the 16-point and the ISDB-T
 // paths are fuzzed too.

@@ -1,5 +1,6 @@
 #include "EquipmentLink.h"
 #include "FakeDevices.h"
+#include "LinkLog.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,14 @@ struct Bench {
     TInstrumentPorts Ports;
     QStringList Opened;
     TRecordingHost Host;
-    TEquipmentLink Link{Host, [this] { return std::make_unique<TInstrumentDevice>(Ports, &Opened); }};
+    TLinkLog LogLines{[this](const QString& line) { Host.Log(line); }};
+    TEquipmentLink Link{[this] { return std::make_unique<TInstrumentDevice>(Ports, &Opened); }};
+
+    Bench()
+    {
+        Link.AddObserver(LogLines);
+        Link.AddObserver(Host);
+    }
 
     // Identify on a port opened on one instrument.
     bool IdentifyOn(const std::shared_ptr<sim::TSimInstrument>& instrument)
@@ -129,8 +137,7 @@ TEST(Detect, SkipsAQuelmarOnCom1AndFindsTheIsdbTEditionOnCom2)
     EXPECT_TRUE(bench.Link.Detect());
     EXPECT_EQ(bench.Host.Lines,
               QStringList({"Detecting equipment and COM port", "COM1 -> not used", "COM2 -> OV+ ISDB-T ver1.35"}));
-    EXPECT_EQ(bench.Host.Images, QList<int>({13, 14}));
-    EXPECT_EQ(bench.Host.Panels, QStringList({"1=", "2=", "1=OV+ ISDB-T", "2=COM2"}));
+    EXPECT_EQ(bench.Host.Events, QStringList({"search", "COM1 not used", "COM2 found OV+ ISDB-T"}));
     EXPECT_TRUE(bench.Link.IsDetected());
     EXPECT_EQ(bench.Link.PortIndex(), 1);
     EXPECT_EQ(bench.Link.PortName(), "COM2");
@@ -145,8 +152,7 @@ TEST(Detect, NoInstrumentAnywhere)
     Bench bench;
     EXPECT_FALSE(bench.Link.Detect());
     EXPECT_EQ(bench.Host.Lines, QStringList({"Detecting equipment and COM port"}) + NotAvailable(1, 40));
-    EXPECT_TRUE(bench.Host.Images.isEmpty());
-    EXPECT_EQ(bench.Host.Panels, QStringList({"1=", "2="}));
+    EXPECT_EQ(bench.Host.Events, QStringList({"search"}));
     EXPECT_EQ(bench.Link.PortIndex(), -1);
     EXPECT_EQ(bench.Link.PortName(), "");
 }
@@ -186,25 +192,30 @@ TEST(Detect, AnExchangeOpensTheFoundPortAnewAfterTheAccessCode)
     bench.Ports.insert(QStringLiteral("COM3"), instrument);
     ASSERT_TRUE(bench.Link.Detect());
     // The exchange opens it anew and sends the access code first.
-    TSerialPort* port = bench.Link.OpenExchange();
-    ASSERT_NE(port, nullptr);
-    EXPECT_TRUE(port->IsOpen());
-    EXPECT_STREQ(port->GetPortName(), "COM3");
-    const int before = instrument->CommandCount();
-    char buffer[256] = "*?E2P1F0000E";
-    EXPECT_TRUE(port->Query(buffer, 100));
-    EXPECT_EQ(QByteArray(buffer).left(4), "*E2P");
-    EXPECT_EQ(instrument->CommandCount(), before + 1);
+    const int detectCommands = instrument->CommandCount();
+    const TExchangeStart start = bench.Link.OpenExchange();
+    EXPECT_TRUE(start.HasPort);
+    EXPECT_EQ(start.Problem, "");
+    EXPECT_EQ(instrument->CommandCount(), detectCommands + 1);
+    TFixedIdentity identity;
+    TProfile model(nullptr, identity);
+    bench.Host.Lines.clear();
+    EXPECT_EQ(bench.Link.ReadAreas({{TArea::Config, {{ConfigAddress, ConfigRequestBytes}}}}, model), 0);
+    ASSERT_EQ(bench.Host.Lines.size(), 2);
+    EXPECT_TRUE(bench.Host.Lines[1].startsWith("*E2P"));
+    EXPECT_EQ(instrument->CommandCount(), detectCommands + 2);
     bench.Link.CloseExchange();
     EXPECT_EQ(bench.Opened.count("COM3"), 2);
 }
 
 TEST(Detect, WithoutAPortObjectNothingIsTried)
 {
-    TRecordingHost host;
-    TEquipmentLink link(host, [] { return std::unique_ptr<ISerialDevice>(); });
+    QStringList lines;
+    TLinkLog log([&lines](const QString& line) { lines << line; });
+    TEquipmentLink link([] { return std::unique_ptr<ISerialDevice>(); });
+    link.AddObserver(log);
     EXPECT_FALSE(link.Detect());
-    EXPECT_EQ(host.Lines, QStringList({"Detecting equipment and COM port", "Unable to create object port"}));
+    EXPECT_EQ(lines, QStringList({"Detecting equipment and COM port", "Unable to create object port"}));
 }
 
 TEST(Detect, RefusedWhileAnotherOperationHoldsTheLink)

@@ -4,8 +4,8 @@
 //   and records everything done to it;
 // - TInstrumentDevice puts a simulated instrument behind each COM name.
 
-#include "LinkHost.h"
 #include "SerialDevice.h"
+#include "SessionHost.h"
 #include "SimInstrument.h"
 
 #include <QByteArray>
@@ -42,6 +42,7 @@ class TScriptedDevice : public ISerialDevice {
 public:
     explicit TScriptedDevice(TDeviceRecord& record) : R(record) {}
     bool Open(const QString& name) override;
+    QString ErrorString() const override { return QStringLiteral("scripted failure"); }
     bool IsOpen() const override { return R.Open; }
     void Close() override;
     bool SetLine() override;
@@ -63,6 +64,7 @@ public:
     explicit TInstrumentDevice(const TInstrumentPorts& ports, QStringList* opened = nullptr)
         : FPorts(ports), FOpened(opened) {}
     bool Open(const QString& name) override;
+    QString ErrorString() const override { return QStringLiteral("no instrument on this port"); }
     bool IsOpen() const override { return FInstrument != nullptr; }
     void Close() override { FInstrument.reset(); FPending.clear(); }
     bool SetLine() override { return true; }
@@ -83,19 +85,25 @@ std::shared_ptr<sim::TSimInstrument> MakeInstrument(const QByteArray& nameReply,
                                                     const QByteArray& versionReply = "*VER 1.20",
                                                     sim::TFaults faults = {});
 
-class TRecordingHost : public ILinkHost {
+// Records what the link and the operations tell their host: the log lines,
+// and the link's events in a few words ("search", "COM1 not used",
+// "COM2 found OV+ ISDB-T").
+class TRecordingHost : public ISessionHost {
 public:
     void Log(const QString& line) override { Lines << line; }
-    void ProcessPendingInput() override { ++Processed; }
-    void SetDetectImage(int imageIndex) override { Images << imageIndex; }
-    void SetStatusPanel(int panel, const QString& text) override { Panels << QStringLiteral("%1=%2").arg(panel).arg(text); }
     void Beep() override { ++Beeps; }
     void ProjectChanged() override { ++ProjectChanges; }
-    void ShowProgress(int done, int total) override { LastProgress = {done, total}; ++ProgressCalls; }
+    void SearchStarted() override { Events << QStringLiteral("search"); }
+    void PortNotUsed(const QString& port) override { Events << port + QStringLiteral(" not used"); }
+    void InstrumentFound(const TInstrumentInfo& found) override
+    {
+        Events << QStringLiteral("%1 found %2").arg(found.Port, found.Name);
+    }
+    void Waiting() override { ++Processed; }
+    void Progress(int done, int total) override { LastProgress = {done, total}; ++ProgressCalls; }
 
     QStringList Lines;
-    QList<int> Images;
-    QStringList Panels;
+    QStringList Events;
     int Processed = 0;
     int Beeps = 0;
     int ProjectChanges = 0;

@@ -95,7 +95,6 @@ TEST(SerialPortLifecycle, ConfigureStopsWhenTheLineCannotBeSet)
     port.Device.LineSucceeds = false;
     EXPECT_FALSE(port.Serial.Configure());
     EXPECT_EQ(port.Device.Calls, QStringList({"line"}));
-    EXPECT_FALSE(port.Serial.LastResult());
 }
 
 TEST(SerialPortLifecycle, OperationsOnAClosedPortFail)
@@ -140,7 +139,6 @@ TEST(SerialPortWaitForByte, ThirtyOneEmptyReadsSpreadOverTheWaitStillSucceed)
     port.Device.QueueEmpty(11);
     port.Device.QueueBytes(Handshake);
     EXPECT_TRUE(port.Serial.WaitForByte(XON));
-    EXPECT_TRUE(port.Serial.LastResult());
     EXPECT_EQ(port.Device.ReadCalls, 34);
 }
 
@@ -154,7 +152,6 @@ TEST(SerialPortWaitForByte, TheThirtySecondEmptyReadEndsTheWait)
     port.Device.QueueEmpty(21);
     port.Device.QueueBytes(Handshake);
     EXPECT_FALSE(port.Serial.WaitForByte(XON));
-    EXPECT_FALSE(port.Serial.LastResult());
     EXPECT_EQ(port.Device.ReadCalls, 33);
     EXPECT_EQ(port.Device.Reads.size(), 1u);  // the XON was never read
 }
@@ -191,7 +188,6 @@ TEST(SerialPortSendCommand, WritesOnlyAfterXonAndNeedsXoffThenAck)
     port.Device.QueueBytes("\n" + Handshake + Accepted);
     EXPECT_TRUE(port.Serial.SendCommand("*58203"));
     EXPECT_EQ(port.Device.Written, QByteArray("*58203\r\n"));
-    EXPECT_TRUE(port.Serial.LastResult());
 }
 
 TEST(SerialPortSendCommand, NoXonMeansNothingIsWritten)
@@ -210,7 +206,6 @@ TEST(SerialPortSendCommand, RefusedCommandFailsAndTheAckWaitStops)
     port.Device.QueueBytes(Handshake + QByteArray("\x13\x15", 2) + Accepted);
     EXPECT_FALSE(port.Serial.SendCommand("*E2P0800FF"));
     EXPECT_EQ(port.Device.Reads.size(), 2u);
-    EXPECT_FALSE(port.Serial.LastResult());
 }
 
 TEST(SerialPortReadLine, TranslatesControlBytesAndStopsAtCr)
@@ -277,7 +272,6 @@ TEST(SerialPortReadLine, AFailedReadEndsTheLineWithWhatCame)
     char buffer[256];
     EXPECT_FALSE(port.Serial.ReadLine(buffer, 32));
     EXPECT_STREQ(buffer, "12");
-    EXPECT_FALSE(port.Serial.LastResult());
 }
 
 TEST(SerialPortReadLine, NothingIsReadForANonPositiveLength)

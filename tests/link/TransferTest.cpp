@@ -1,7 +1,7 @@
 #include "EepromImage.h"
 #include "FakeDevices.h"
-#include "InstrumentTransfer.h"
 #include "ScriptedPrompter.h"
+#include "Session.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +15,10 @@ namespace {
 struct Bench {
     TInstrumentPorts Ports;
     TRecordingHost Host;
-    TEquipmentLink Link{Host, [this] { return std::make_unique<TInstrumentDevice>(Ports); }};
     TScriptedPrompter Prompter;
-    QStringList ProjectLog;
-    TProject Project{Link, Prompter, [this](const QString& line) { ProjectLog << line; }};
+    TSession Session{Host, Prompter, [this] { return std::make_unique<TInstrumentDevice>(Ports); }};
+    TEquipmentLink& Link = Session.Link();
+    TProject& Project = Session.Project();
 
     std::shared_ptr<sim::TSimInstrument> Instrument(const QString& com = QStringLiteral("COM1"), sim::TFaults faults = {})
     {
@@ -26,8 +26,15 @@ struct Bench {
         Ports.insert(com, instrument);
         return instrument;
     }
-    TTransferResult Receive() { return ReceiveData(Link, Host, Project, Prompter); }
-    TTransferResult Send() { return SendData(Link, Host, Project, Prompter); }
+    TTransferResult Receive() { return Session.Receive(); }
+    TTransferResult Send() { return Session.Send(); }
+    // File New, its log line left out.
+    bool NewProject()
+    {
+        const bool made = Project.New();
+        Host.Lines.clear();
+        return made;
+    }
     // The log without its date-stamped first and last lines.
     QStringList Inner() const { return Host.Lines.mid(1, Host.Lines.size() - 2); }
 };
@@ -98,7 +105,7 @@ TEST(Receive, CancelInTheSaveQueryChangesNothing)
 {
     Bench bench;
     bench.Instrument();
-    ASSERT_TRUE(bench.Project.New());
+    ASSERT_TRUE(bench.NewProject());
     bench.Project.Profile().SetPointFreq(0, 123456);
     bench.Prompter.AnswerMessage(TMsgButton::Cancel);
     EXPECT_EQ(bench.Receive(), TTransferResult::Cancelled);
@@ -111,7 +118,7 @@ TEST(Receive, CancelInTheSaveQueryChangesNothing)
 TEST(Receive, WithoutAnInstrumentTheProjectIsGone)
 {
     Bench bench;
-    ASSERT_TRUE(bench.Project.New());
+    ASSERT_TRUE(bench.NewProject());
     bench.Prompter.AnswerMessage(TMsgButton::No);
     EXPECT_EQ(bench.Receive(), TTransferResult::NoInstrument);
     EXPECT_EQ(bench.Host.Beeps, 1);
@@ -171,26 +178,29 @@ TEST(SendLine, JudgesLinesLikeTheProjectReader)
 {
     const struct {
         const char* Line;
-        TLineVerdict Verdict;
-        const char* Command;
+        bool Accepted;
+        const char* Command;  // what goes to the instrument
     } cases[] = {
-        {"", TLineVerdict::Ok, ""},
-        {" \t ", TLineVerdict::Ok, ""},
-        {"  # comment", TLineVerdict::Ok, ""},
-        {"print *E2P0800", TLineVerdict::Ok, ""},
-        {"send", TLineVerdict::Error, ""},
-        {"send #x", TLineVerdict::Error, ""},
-        {"send *RST", TLineVerdict::Ok, ""},
-        {"send *E2P1F00AB    #3)SAVE", TLineVerdict::Record, "*E2P1F00AB"},
-        {"SEND(*E2P1F00AB)", TLineVerdict::Record, "*E2P1F00AB"},
-        {"Send *e2p1f00ab, # note", TLineVerdict::Record, "*E2P1F00AB"},
-        {"send *E2P1F00\nsend *RST", TLineVerdict::Record, "*E2P1F00"},
-        {"sender *E2P1F00", TLineVerdict::Ok, ""},
+        {"", true, ""},
+        {" \t ", true, ""},
+        {"  # comment", true, ""},
+        {"print *E2P0800", true, ""},
+        {"send", false, ""},
+        {"send #x", false, ""},
+        {"send *RST", true, ""},
+        {"send *E2P1F00AB    #3)SAVE", true, "*E2P1F00AB"},
+        {"SEND(*E2P1F00AB)", true, "*E2P1F00AB"},
+        {"Send *e2p1f00ab, # note", true, "*E2P1F00AB"},
+        {"send *E2P1F00\nsend *RST", true, "*E2P1F00"},
+        {"sender *E2P1F00", true, ""},
     };
     for (const auto& c : cases) {
-        std::string command;
-        EXPECT_EQ(JudgeSendLine(c.Line, command), c.Verdict) << c.Line;
-        EXPECT_EQ(command, c.Command) << c.Line;
+        TDeviceRecord record;
+        record.QueueBytes(QByteArray("\x11\x13\x06", 3));  // XON, XOFF, ACK: one command taken
+        TEquipmentLink link([&record] { return std::make_unique<TScriptedDevice>(record); });
+        link.OpenExchange(false);
+        EXPECT_EQ(link.WriteLines({c.Line}).Complete, c.Accepted) << c.Line;
+        EXPECT_EQ(record.Written, *c.Command ? QByteArray(c.Command) + "\r\n" : QByteArray()) << c.Line;
     }
 }
 
@@ -198,7 +208,7 @@ TEST(Send, EveryLineIsLoggedAndTheInstrumentIsResetAtTheEnd)
 {
     Bench bench;
     auto instrument = bench.Instrument();
-    ASSERT_TRUE(bench.Project.New());
+    ASSERT_TRUE(bench.NewProject());
     bench.Project.Profile().SetPointFreq(2, 474000);  // unsaved edits are sent
     EXPECT_EQ(bench.Send(), TTransferResult::Complete);
 
@@ -222,7 +232,7 @@ TEST(Send, ARefusedRecordStopsTheSendWithoutReset)
     sim::TFaults faults;
     faults.NakAddress = 0x0814;
     auto instrument = bench.Instrument(QStringLiteral("COM1"), faults);
-    ASSERT_TRUE(bench.Project.New());
+    ASSERT_TRUE(bench.NewProject());
     bench.Project.Profile().SetPointFreq(0, 474000);
     bench.Project.Profile().SetPointFreq(1, 482000);
     EXPECT_EQ(bench.Send(), TTransferResult::Incomplete);
@@ -242,12 +252,31 @@ TEST(Send, AnInstrumentSwitchedOffAfterDetectionStopsAtTheFirstRecord)
     bench.Instrument();
     ASSERT_TRUE(bench.Link.Detect());
     bench.Ports.clear();  // the port no longer opens
-    ASSERT_TRUE(bench.Project.New());
+    ASSERT_TRUE(bench.NewProject());
     bench.Host.Lines.clear();
     EXPECT_EQ(bench.Send(), TTransferResult::Incomplete);
     const QStringList inner = bench.Inner();
     EXPECT_TRUE(inner.last().startsWith("error at: send *E2P"));
     EXPECT_TRUE(inner[inner.size() - 2].endsWith(" OK"));
+}
+
+TEST(Transfer, APortThatWillNotOpenIsNamedWithItsReason)
+{
+    Bench bench;
+    bench.Instrument();
+    ASSERT_TRUE(bench.Link.Detect());
+    bench.Ports.clear();
+    ASSERT_TRUE(bench.NewProject());
+    EXPECT_EQ(bench.Send(), TTransferResult::Incomplete);
+    EXPECT_EQ(bench.Inner().first(), "COM1 could not be opened: no instrument on this port");
+
+    bench.Host.Lines.clear();
+    bench.Prompter.AnswerMessage(TMsgButton::No);
+    EXPECT_EQ(bench.Receive(), TTransferResult::Incomplete);
+    EXPECT_EQ(bench.Inner().mid(0, 3), QStringList({"COM1 could not be opened: no instrument on this port",
+                                                    "loading configuration data...", "*?E2P1F0000E"}));
+    ASSERT_EQ(bench.Prompter.Messages.size(), 2);
+    EXPECT_EQ(bench.Prompter.Messages.last().Caption, "Warning");
 }
 
 TEST(Send, RefreshesTheVersionButNotItsText)
@@ -256,7 +285,7 @@ TEST(Send, RefreshesTheVersionButNotItsText)
     bench.Instrument();
     ASSERT_TRUE(bench.Link.Detect());
     bench.Ports.insert(QStringLiteral("COM1"), MakeInstrument("*NAM OV+ DVB-T2", "*VER 2.50"));
-    ASSERT_TRUE(bench.Project.New());
+    ASSERT_TRUE(bench.NewProject());
     EXPECT_EQ(bench.Send(), TTransferResult::Complete);
     EXPECT_FLOAT_EQ(bench.Link.GetEquipmentVersion(), 2.5f);
     EXPECT_EQ(bench.Link.EquipmentVersionText(), "1.20");
@@ -265,7 +294,7 @@ TEST(Send, RefreshesTheVersionButNotItsText)
 TEST(Send, WithoutAnInstrumentNothingIsSent)
 {
     Bench bench;
-    ASSERT_TRUE(bench.Project.New());
+    ASSERT_TRUE(bench.NewProject());
     EXPECT_EQ(bench.Send(), TTransferResult::NoInstrument);
     EXPECT_EQ(bench.Host.Beeps, 1);
     EXPECT_EQ(bench.Inner().last(), "ERROR: unable to send data. Check connection");

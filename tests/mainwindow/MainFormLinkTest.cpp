@@ -70,7 +70,7 @@ protected:
 TEST_F(MainFormLinkTest, DetectShowsTheInstrumentAndItsPort)
 {
     StartSim(2, {QStringLiteral("--name"), QStringLiteral("OV+ ISDB-T"), QStringLiteral("--version"), QStringLiteral("1.20")});
-    FForm->ToolsDetect->trigger();
+    FForm->Action(TCommand::ToolsDetect)->trigger();
 
     const QStringList log = Log();
     EXPECT_TRUE(log.contains(QStringLiteral("Detecting equipment and COM port")));
@@ -80,27 +80,27 @@ TEST_F(MainFormLinkTest, DetectShowsTheInstrumentAndItsPort)
     EXPECT_EQ(FForm->StatusPanelText(2), QStringLiteral("COM2"));
     EXPECT_EQ(FForm->StatusPanelHint(2), QDir(FPorts.path()).filePath(QStringLiteral("COM2")));
     EXPECT_EQ(FForm->DetectImage(), 14);
-    EXPECT_TRUE(FForm->ToolsDetect->isEnabled());
-    EXPECT_EQ(FForm->GetEquipmentModel(), 16);
-    EXPECT_FLOAT_EQ(FForm->GetEquipmentVersion(), 1.2f);
+    EXPECT_TRUE(FForm->Action(TCommand::ToolsDetect)->isEnabled());
+    EXPECT_EQ(FForm->Link().GetEquipmentModel(), 16);
+    EXPECT_FLOAT_EQ(FForm->Link().GetEquipmentVersion(), 1.2f);
     // The model follows the instrument at once: ISDB-T defaults on New.
-    FForm->FileNew->trigger();
-    EXPECT_STREQ(FForm->GetProfile().GetPointName(0), "BRASIL13");
+    FForm->Action(TCommand::FileNew)->trigger();
+    EXPECT_STREQ(FForm->EditedProject().GetProfile().GetPointName(0), "BRASIL13");
 }
 
 TEST_F(MainFormLinkTest, ReceiveMakesANewUnsavedProject)
 {
     StartSim(1);
-    FForm->ReceiveData->trigger();
+    FForm->Action(TCommand::ReceiveData)->trigger();
 
     EXPECT_TRUE(FPrompter.Messages.isEmpty()) << FPrompter.Messages.value(0).Text.toStdString();
     EXPECT_EQ(FForm->Project().FileName(), QStringLiteral("Untitled.PRO"));
     EXPECT_EQ(FForm->StatusPanelText(0), QStringLiteral("Untitled.PRO"));
     EXPECT_TRUE(FForm->Project().IsModified());
-    EXPECT_TRUE(Enabled({FForm->FileSave, FForm->FileSaveAs, FForm->EditPoint, FForm->EditConfig,
-                         FForm->EditMessage, FForm->SendData, FForm->ReceiveData}));
+    EXPECT_TRUE(Enabled({FForm->Action(TCommand::FileSave), FForm->Action(TCommand::FileSaveAs), FForm->Action(TCommand::EditPoint), FForm->Action(TCommand::EditConfig),
+                         FForm->Action(TCommand::EditMessage), FForm->Action(TCommand::SendData), FForm->Action(TCommand::ReceiveData)}));
     EXPECT_TRUE(Log().contains(QStringLiteral("received data from remote equipment")));
-    EXPECT_STREQ(FForm->GetProfile().GetMessageText(12), "NET:");
+    EXPECT_STREQ(FForm->EditedProject().GetProfile().GetMessageText(12), "NET:");
 
     // The received project is unsaved: closing asks before the log is written.
     FPrompter.AnswerMessage(TMsgButton::Cancel);
@@ -109,15 +109,15 @@ TEST_F(MainFormLinkTest, ReceiveMakesANewUnsavedProject)
 
 TEST_F(MainFormLinkTest, ReceiveWithoutAnInstrumentLeavesNothingToSaveOrSend)
 {
-    FForm->FileNew->trigger();  // a project in hand, which Receive drops
+    FForm->Action(TCommand::FileNew)->trigger();  // a project in hand, which Receive drops
     FPrompter.AnswerMessage(TMsgButton::No);
-    FForm->ReceiveData->trigger();
+    FForm->Action(TCommand::ReceiveData)->trigger();
 
     EXPECT_TRUE(Log().last().startsWith(QStringLiteral("Tools: receive data exit at ")));
     EXPECT_TRUE(Log().contains(QStringLiteral("ERROR: unable to receive data. Check connection")));
-    EXPECT_TRUE(Disabled({FForm->FileSave, FForm->FileSaveAs, FForm->EditPoint, FForm->EditConfig, FForm->EditMessage,
-                          FForm->SendData}));
-    EXPECT_TRUE(FForm->ReceiveData->isEnabled());
+    EXPECT_TRUE(Disabled({FForm->Action(TCommand::FileSave), FForm->Action(TCommand::FileSaveAs), FForm->Action(TCommand::EditPoint), FForm->Action(TCommand::EditConfig), FForm->Action(TCommand::EditMessage),
+                          FForm->Action(TCommand::SendData)}));
+    EXPECT_TRUE(FForm->Action(TCommand::ReceiveData)->isEnabled());
     EXPECT_TRUE(FForm->Project().FileName().isEmpty());
     EXPECT_EQ(FForm->StatusPanelText(0), QString());
     // No project in hand: closing does not ask.
@@ -127,39 +127,39 @@ TEST_F(MainFormLinkTest, ReceiveWithoutAnInstrumentLeavesNothingToSaveOrSend)
 TEST_F(MainFormLinkTest, APartialReceiveWarnsAndKeepsNoProjectName)
 {
     StartSim(1, {QStringLiteral("--nak-at"), QStringLiteral("0800")});
-    FForm->ReceiveData->trigger();
+    FForm->Action(TCommand::ReceiveData)->trigger();
 
     ASSERT_EQ(FPrompter.Messages.size(), 1);
     EXPECT_EQ(FPrompter.Messages[0].Caption, QStringLiteral("Warning"));
     EXPECT_EQ(FPrompter.Messages[0].Text, QStringLiteral("Error loading equipment data. Using default."));
-    EXPECT_TRUE(Disabled({FForm->FileSave, FForm->FileSaveAs}));
-    EXPECT_TRUE(Enabled({FForm->EditPoint, FForm->EditConfig, FForm->EditMessage, FForm->SendData}));
+    EXPECT_TRUE(Disabled({FForm->Action(TCommand::FileSave), FForm->Action(TCommand::FileSaveAs)}));
+    EXPECT_TRUE(Enabled({FForm->Action(TCommand::EditPoint), FForm->Action(TCommand::EditConfig), FForm->Action(TCommand::EditMessage), FForm->Action(TCommand::SendData)}));
     EXPECT_TRUE(FForm->Project().FileName().isEmpty());
     // Edits mark the model modified, yet with no project in hand closing does not ask.
-    FForm->SetModified();
+    FForm->EditedProject().SetModified();
     EXPECT_TRUE(FForm->close());
 }
 
 TEST_F(MainFormLinkTest, SendWritesTheEditedModelAndChangesNoProjectState)
 {
     StartSim(3);
-    FForm->FileNew->trigger();
-    FForm->GetProfile().SetMessageText(1, "CO: FIELD TEAM");
-    FForm->SendData->trigger();
+    FForm->Action(TCommand::FileNew)->trigger();
+    FForm->EditedProject().GetProfile().SetMessageText(1, "CO: FIELD TEAM");
+    FForm->Action(TCommand::SendData)->trigger();
 
     const QStringList log = Log();
     EXPECT_TRUE(log.contains(QStringLiteral("Untitled.PRO sent to remote equipment"))) << log.join('\n').toStdString();
     EXPECT_TRUE(log.contains(QStringLiteral("processed 112 data lines of 122")));
-    EXPECT_TRUE(FForm->SendData->isEnabled());
+    EXPECT_TRUE(FForm->Action(TCommand::SendData)->isEnabled());
     EXPECT_TRUE(FForm->Project().IsModified());
     EXPECT_EQ(FForm->Project().FileName(), QStringLiteral("Untitled.PRO"));
 
     // What was sent is what the instrument now gives back.
     FPrompter.AnswerMessage(TMsgButton::No);
-    FForm->FileNew->trigger();
+    FForm->Action(TCommand::FileNew)->trigger();
     FPrompter.AnswerMessage(TMsgButton::No);
-    FForm->ReceiveData->trigger();
-    EXPECT_STREQ(FForm->GetProfile().GetMessageText(1), "CO: FIELD TEAM");
+    FForm->Action(TCommand::ReceiveData)->trigger();
+    EXPECT_STREQ(FForm->EditedProject().GetProfile().GetMessageText(1), "CO: FIELD TEAM");
 }
 
 TEST_F(MainFormLinkTest, ClosingIsRefusedWhileAnInstrumentOperationRuns)
@@ -168,7 +168,7 @@ TEST_F(MainFormLinkTest, ClosingIsRefusedWhileAnInstrumentOperationRuns)
     // Detect lets the window take input between ports: try to close then.
     bool closedDuringDetect = true;
     QTimer::singleShot(0, FForm.get(), [&] { closedDuringDetect = FForm->close(); });
-    FForm->ToolsDetect->trigger();
+    FForm->Action(TCommand::ToolsDetect)->trigger();
 
     EXPECT_FALSE(closedDuringDetect);
     ASSERT_EQ(FPrompter.Messages.size(), 1);

@@ -47,8 +47,8 @@ protected:
     };
     Enabling Current() const
     {
-        return {FForm->FileSave->isEnabled(), FForm->FileSaveAs->isEnabled(), FForm->EditPoint->isEnabled(),
-                FForm->EditConfig->isEnabled(), FForm->EditMessage->isEnabled(), FForm->SendData->isEnabled()};
+        return {FForm->Action(TCommand::FileSave)->isEnabled(), FForm->Action(TCommand::FileSaveAs)->isEnabled(), FForm->Action(TCommand::EditPoint)->isEnabled(),
+                FForm->Action(TCommand::EditConfig)->isEnabled(), FForm->Action(TCommand::EditMessage)->isEnabled(), FForm->Action(TCommand::SendData)->isEnabled()};
     }
     void ExpectProjectCommands(bool on) const
     {
@@ -70,8 +70,8 @@ protected:
 TEST_F(MainFormTest, StartsWithoutAProject)
 {
     ExpectProjectCommands(false);
-    for (QAction* always : {FForm->FileNew, FForm->FileOpen, FForm->FileExit, FForm->ReceiveData, FForm->ToolsEditor,
-                            FForm->ToolsTerm, FForm->ToolsMonitor, FForm->ToolsDetect, FForm->HelpAbout})
+    for (QAction* always : {FForm->Action(TCommand::FileNew), FForm->Action(TCommand::FileOpen), FForm->Action(TCommand::FileExit), FForm->Action(TCommand::ReceiveData), FForm->Action(TCommand::ToolsEditor),
+                            FForm->Action(TCommand::ToolsTerm), FForm->Action(TCommand::ToolsMonitor), FForm->Action(TCommand::ToolsDetect), FForm->Action(TCommand::HelpAbout)})
         EXPECT_TRUE(always->isEnabled()) << always->text().toStdString();
     EXPECT_EQ(FForm->StatusPanelText(0), QString());
     EXPECT_EQ(FForm->StatusPanelText(1), QStringLiteral("Equipment?"));
@@ -85,24 +85,24 @@ TEST_F(MainFormTest, StartsWithoutAProject)
     EXPECT_TRUE(log[2].startsWith(QStringLiteral("Started at ")));
 
     // Before any instrument has answered.
-    EXPECT_EQ(FForm->GetEquipmentModel(), 0);
-    EXPECT_FLOAT_EQ(FForm->GetEquipmentVersion(), 3.0f);
-    EXPECT_EQ(FForm->GetProfile().PointCount(), 50);
+    EXPECT_EQ(FForm->Link().GetEquipmentModel(), 0);
+    EXPECT_FLOAT_EQ(FForm->Link().GetEquipmentVersion(), 3.0f);
+    EXPECT_EQ(FForm->EditedProject().GetProfile().PointCount(), 50);
 }
 
 TEST_F(MainFormTest, CommandsHaveTheirCaptionsHintsAndImages)
 {
-    EXPECT_EQ(FForm->FileSaveAs->text(), QStringLiteral("Save &As"));
-    EXPECT_EQ(FForm->ReceiveData->toolTip(), QStringLiteral("Receive data from the equipment"));
-    EXPECT_EQ(FForm->ToolsDetect->toolTip(), QStringLiteral("Detect COM port"));
-    EXPECT_TRUE(FForm->FileSaveAs->icon().isNull());
-    for (QAction* a : {FForm->FileNew, FForm->FileExit, FForm->ToolsDetect, FForm->HelpAbout})
+    EXPECT_EQ(FForm->Action(TCommand::FileSaveAs)->text(), QStringLiteral("Save &As"));
+    EXPECT_EQ(FForm->Action(TCommand::ReceiveData)->toolTip(), QStringLiteral("Receive data from the equipment"));
+    EXPECT_EQ(FForm->Action(TCommand::ToolsDetect)->toolTip(), QStringLiteral("Detect COM port"));
+    EXPECT_TRUE(FForm->Action(TCommand::FileSaveAs)->icon().isNull());
+    for (QAction* a : {FForm->Action(TCommand::FileNew), FForm->Action(TCommand::FileExit), FForm->Action(TCommand::ToolsDetect), FForm->Action(TCommand::HelpAbout)})
         EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
 }
 
 TEST_F(MainFormTest, PointingAtACommandKeepsTheThreeStatusPanelsInView)
 {
-    FForm->FileNew->trigger();
+    FForm->Action(TCommand::FileNew)->trigger();
     FForm->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(FForm.get()));
     auto expectPanelsShown = [this](const char* where) {
@@ -114,14 +114,14 @@ TEST_F(MainFormTest, PointingAtACommandKeepsTheThreeStatusPanelsInView)
         }
     };
 
-    QTest::mouseMove(FForm->findChild<QToolBar*>(QStringLiteral("ToolBar"))->widgetForAction(FForm->ToolsDetect));
+    QTest::mouseMove(FForm->findChild<QToolBar*>(QStringLiteral("ToolBar"))->widgetForAction(FForm->Action(TCommand::ToolsDetect)));
     EXPECT_EQ(FForm->statusBar()->currentMessage(), QStringLiteral("Detect COM port"));
     expectPanelsShown("tool button");
 
     QMenu* file = FForm->menuBar()->actions().at(0)->menu();
     file->popup(FForm->mapToGlobal(QPoint(0, 0)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
-    QTest::mouseMove(file, file->actionGeometry(FForm->FileOpen).center());
+    QTest::mouseMove(file, file->actionGeometry(FForm->Action(TCommand::FileOpen)).center());
     EXPECT_EQ(FForm->statusBar()->currentMessage(), QStringLiteral("Open file"));
     expectPanelsShown("menu entry");
     file->close();
@@ -129,7 +129,7 @@ TEST_F(MainFormTest, PointingAtACommandKeepsTheThreeStatusPanelsInView)
 
 TEST_F(MainFormTest, NewAsksOnlyWhenAnUnsavedProjectIsInHand)
 {
-    FForm->FileNew->trigger();
+    FForm->Action(TCommand::FileNew)->trigger();
     EXPECT_TRUE(FPrompter.Messages.isEmpty());  // nothing in hand yet
     ExpectProjectCommands(true);
     EXPECT_EQ(FForm->StatusPanelText(0), QStringLiteral("Untitled.PRO"));
@@ -137,28 +137,28 @@ TEST_F(MainFormTest, NewAsksOnlyWhenAnUnsavedProjectIsInHand)
     EXPECT_EQ(LogLines().last(), QStringLiteral("new file Untitled.PRO"));
 
     // A new project counts as modified: the second New asks; Cancel stops it.
-    FForm->GetProfile().SetUnits(2);
+    FForm->EditedProject().GetProfile().SetUnits(2);
     FPrompter.AnswerMessage(TMsgButton::Cancel);
-    FForm->FileNew->trigger();
+    FForm->Action(TCommand::FileNew)->trigger();
     ASSERT_EQ(FPrompter.Messages.size(), 1);
     EXPECT_EQ(FPrompter.Messages[0].Caption, QStringLiteral("Orvantis Editor"));
     EXPECT_EQ(FPrompter.Messages[0].Text, QStringLiteral("The current file has been modified. Save changes?"));
     EXPECT_EQ(FPrompter.Messages[0].Icon, TMsgIcon::Question);
     EXPECT_EQ(FPrompter.Messages[0].Buttons, TMsgButton::Yes | TMsgButton::No | TMsgButton::Cancel);
-    EXPECT_EQ(FForm->GetProfile().GetUnits(), 2);
+    EXPECT_EQ(FForm->EditedProject().GetProfile().GetUnits(), 2);
 
     // No: the project is replaced without saving.
     FPrompter.AnswerMessage(TMsgButton::No);
-    FForm->FileNew->trigger();
-    EXPECT_EQ(FForm->GetProfile().GetUnits(), 0);
+    FForm->Action(TCommand::FileNew)->trigger();
+    EXPECT_EQ(FForm->EditedProject().GetProfile().GetUnits(), 0);
     EXPECT_EQ(LogLines().filter(QStringLiteral("new file")).size(), 2);
 }
 
 TEST_F(MainFormTest, SaveOfAnUntitledProjectTurnsIntoSaveAs)
 {
-    FForm->FileNew->trigger();
+    FForm->Action(TCommand::FileNew)->trigger();
     FPrompter.AnswerFile(std::nullopt);
-    FForm->FileSave->trigger();
+    FForm->Action(TCommand::FileSave)->trigger();
     ASSERT_EQ(FPrompter.Files.size(), 1);
     const auto& options = FPrompter.Files[0].Options;
     EXPECT_TRUE(FPrompter.Files[0].Save);
@@ -171,15 +171,15 @@ TEST_F(MainFormTest, SaveOfAnUntitledProjectTurnsIntoSaveAs)
 
     const QString target = Path(QStringLiteral("site.pro"));
     FPrompter.AnswerFile(target);
-    FForm->FileSave->trigger();
+    FForm->Action(TCommand::FileSave)->trigger();
     EXPECT_FALSE(FForm->Project().IsModified());
     EXPECT_EQ(FForm->StatusPanelText(0), target);
     EXPECT_EQ(LogLines().last(), QStringLiteral("file saved as ") + target);
     EXPECT_TRUE(QFile::exists(target));
 
     // Now a real name: Save writes without asking.
-    FForm->SetModified();
-    FForm->FileSave->trigger();
+    FForm->EditedProject().SetModified();
+    FForm->Action(TCommand::FileSave)->trigger();
     EXPECT_EQ(FPrompter.Files.size(), 2);
     EXPECT_EQ(LogLines().last(), QStringLiteral("file saved ") + target);
     EXPECT_FALSE(FForm->Project().IsModified());
@@ -187,19 +187,19 @@ TEST_F(MainFormTest, SaveOfAnUntitledProjectTurnsIntoSaveAs)
 
 TEST_F(MainFormTest, CancelledSaveInTheQueryStopsTheCommandThatAsked)
 {
-    FForm->FileNew->trigger();
+    FForm->Action(TCommand::FileNew)->trigger();
     const int newLines = LogLines().filter(QStringLiteral("new file")).size();
 
     // Yes, then the Save As dialog is cancelled: New does not go on.
     FPrompter.AnswerMessage(TMsgButton::Yes);
     FPrompter.AnswerFile(std::nullopt);
-    FForm->FileNew->trigger();
+    FForm->Action(TCommand::FileNew)->trigger();
     EXPECT_EQ(LogLines().filter(QStringLiteral("new file")).size(), newLines);
 
     // Same for Open: no open dialog is shown.
     FPrompter.AnswerMessage(TMsgButton::Yes);
     FPrompter.AnswerFile(std::nullopt);
-    FForm->FileOpen->trigger();
+    FForm->Action(TCommand::FileOpen)->trigger();
     EXPECT_EQ(FPrompter.Files.size(), 2);
     EXPECT_TRUE(FPrompter.Files[1].Save);
 
@@ -213,7 +213,7 @@ TEST_F(MainFormTest, CancelledSaveInTheQueryStopsTheCommandThatAsked)
     // Yes with a successful Save As lets the command go on.
     FPrompter.AnswerMessage(TMsgButton::Yes);
     FPrompter.AnswerFile(Path(QStringLiteral("kept.pro")));
-    FForm->FileNew->trigger();
+    FForm->Action(TCommand::FileNew)->trigger();
     EXPECT_EQ(LogLines().filter(QStringLiteral("new file")).size(), newLines + 1);
     EXPECT_TRUE(QFile::exists(Path(QStringLiteral("kept.pro"))));
     EXPECT_TRUE(FPrompter.AllAnswersUsed());
@@ -236,7 +236,7 @@ TEST_F(MainFormTest, OpenLogsTheFirstThreeLinesOfTheFile)
         orvantis::test::WriteAll(file, c.Bytes);
         if (FForm->Project().IsOpen() && FForm->Project().IsModified()) FPrompter.AnswerMessage(TMsgButton::No);
         FPrompter.AnswerFile(file);
-        FForm->FileOpen->trigger();
+        FForm->Action(TCommand::FileOpen)->trigger();
         QStringList log = LogLines();
         const qsizetype at = log.lastIndexOf(QStringLiteral("open file ") + file);
         ASSERT_GE(at, 0) << file.toStdString();
@@ -257,25 +257,25 @@ TEST_F(MainFormTest, OpenEnablesTheEditorsOfTheAreasTheFileHolds)
     const QString file = Path(QStringLiteral("config-only.pro"));
     orvantis::test::WriteAll(file, "send *E2P1F00000300000A00D20001020002020207\r\n");
     FPrompter.AnswerFile(file);
-    FForm->FileOpen->trigger();
-    EXPECT_TRUE(FForm->EditConfig->isEnabled());
-    EXPECT_FALSE(FForm->EditPoint->isEnabled());
-    EXPECT_FALSE(FForm->EditMessage->isEnabled());
-    EXPECT_EQ(FForm->GetProfile().GetUnits(), 2);
+    FForm->Action(TCommand::FileOpen)->trigger();
+    EXPECT_TRUE(FForm->Action(TCommand::EditConfig)->isEnabled());
+    EXPECT_FALSE(FForm->Action(TCommand::EditPoint)->isEnabled());
+    EXPECT_FALSE(FForm->Action(TCommand::EditMessage)->isEnabled());
+    EXPECT_EQ(FForm->EditedProject().GetProfile().GetUnits(), 2);
 }
 
 TEST_F(MainFormTest, OpenOfAFileThatCannotBeReadChangesNothing)
 {
-    FForm->FileNew->trigger();
-    FForm->GetProfile().SetUnits(2);
+    FForm->Action(TCommand::FileNew)->trigger();
+    FForm->EditedProject().GetProfile().SetUnits(2);
     FPrompter.AnswerMessage(TMsgButton::No);  // discard? the query comes first
     FPrompter.AnswerFile(Path(QStringLiteral("missing.pro")));
-    FForm->FileOpen->trigger();
+    FForm->Action(TCommand::FileOpen)->trigger();
     ASSERT_EQ(FPrompter.Messages.size(), 2);
     EXPECT_EQ(FPrompter.Messages[1].Caption, QStringLiteral("Orvantis error"));
     EXPECT_EQ(FPrompter.Messages[1].Icon, TMsgIcon::Error);
     EXPECT_EQ(FForm->Project().FileName(), QStringLiteral("Untitled.PRO"));
-    EXPECT_EQ(FForm->GetProfile().GetUnits(), 2);
+    EXPECT_EQ(FForm->EditedProject().GetProfile().GetUnits(), 2);
     EXPECT_TRUE(FForm->Project().IsModified());
 
     // A binary file picked by mistake is refused the same way.
@@ -283,24 +283,24 @@ TEST_F(MainFormTest, OpenOfAFileThatCannotBeReadChangesNothing)
     orvantis::test::WriteAll(binary, QByteArray("send *E2P1F00\0\x01\x02", 16));
     FPrompter.AnswerMessage(TMsgButton::No);
     FPrompter.AnswerFile(binary);
-    FForm->FileOpen->trigger();
+    FForm->Action(TCommand::FileOpen)->trigger();
     ASSERT_EQ(FPrompter.Messages.size(), 4);
     EXPECT_TRUE(FPrompter.Messages[3].Text.contains(QStringLiteral("not a text file")));
     EXPECT_EQ(FForm->Project().FileName(), QStringLiteral("Untitled.PRO"));
-    EXPECT_EQ(FForm->GetProfile().GetUnits(), 2);
+    EXPECT_EQ(FForm->EditedProject().GetProfile().GetUnits(), 2);
 }
 
 TEST_F(MainFormTest, FailedSaveKeepsTheProjectModifiedAndItsName)
 {
-    FForm->FileNew->trigger();
+    FForm->Action(TCommand::FileNew)->trigger();
     const QString good = Path(QStringLiteral("good.pro"));
     FPrompter.AnswerFile(good);
-    FForm->FileSaveAs->trigger();
+    FForm->Action(TCommand::FileSaveAs)->trigger();
     const QByteArray before = orvantis::test::ReadAll(good);
 
-    FForm->SetModified();
+    FForm->EditedProject().SetModified();
     FPrompter.AnswerFile(Path(QStringLiteral("no-such-folder/x.pro")));
-    FForm->FileSaveAs->trigger();
+    FForm->Action(TCommand::FileSaveAs)->trigger();
     ASSERT_EQ(FPrompter.Messages.size(), 1);
     EXPECT_EQ(FPrompter.Messages[0].Caption, QStringLiteral("Orvantis error"));
     EXPECT_TRUE(FPrompter.Messages[0].Text.startsWith(QStringLiteral("Unable to save the file")));
@@ -314,7 +314,7 @@ TEST_F(MainFormTest, ClosingWritesTheLogFileAndReplacesTheLastOne)
 {
     const QString logFile = Path(QStringLiteral("ORVANTIS+.LOG"));
     orvantis::test::WriteAll(logFile, "an older run\r\n");
-    FForm->FileNew->trigger();
+    FForm->Action(TCommand::FileNew)->trigger();
     FPrompter.AnswerMessage(TMsgButton::No);
     EXPECT_TRUE(FForm->close());
 
@@ -360,17 +360,17 @@ TEST_F(MainFormTest, EditorsAndToolsAreStartedBetweenTheirLogLines)
     FForm->SetCfgEditor(&config);
     FForm->SetMessEditor(&messages);
     FForm->SetScratchPad(&editor);
-    FForm->FileNew->trigger();
+    FForm->Action(TCommand::FileNew)->trigger();
 
     struct Case {
         QAction* Action;
         TClosingDialog* Dialog;
         QString Name;
     };
-    const Case cases[] = {{FForm->EditPoint, &points, QStringLiteral("Edit: MPoints editor")},
-                          {FForm->EditConfig, &config, QStringLiteral("Edit: configuration editor")},
-                          {FForm->EditMessage, &messages, QStringLiteral("Edit: text messages editor")},
-                          {FForm->ToolsEditor, &editor, QStringLiteral("Tools: text editor")}};
+    const Case cases[] = {{FForm->Action(TCommand::EditPoint), &points, QStringLiteral("Edit: MPoints editor")},
+                          {FForm->Action(TCommand::EditConfig), &config, QStringLiteral("Edit: configuration editor")},
+                          {FForm->Action(TCommand::EditMessage), &messages, QStringLiteral("Edit: text messages editor")},
+                          {FForm->Action(TCommand::ToolsEditor), &editor, QStringLiteral("Tools: text editor")}};
     for (const Case& c : cases) {
         c.Action->trigger();
         EXPECT_EQ(c.Dialog->Shown, 1) << c.Name.toStdString();
@@ -379,7 +379,7 @@ TEST_F(MainFormTest, EditorsAndToolsAreStartedBetweenTheirLogLines)
         EXPECT_TRUE(log[log.size() - 2].startsWith(c.Name + QStringLiteral(" started at "))) << log[log.size() - 2].toStdString();
         EXPECT_TRUE(log.last().startsWith(c.Name + QStringLiteral(" exit at "))) << log.last().toStdString();
     }
-    EXPECT_TRUE(FForm->ToolsEditor->isEnabled());
+    EXPECT_TRUE(FForm->Action(TCommand::ToolsEditor)->isEnabled());
     // A new project is unsaved: closing asks first.
     FPrompter.AnswerMessage(TMsgButton::No);
     EXPECT_TRUE(FForm->close());

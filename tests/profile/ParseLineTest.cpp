@@ -1,10 +1,30 @@
-// The record line grammar: comments, tokens and their delimiters, case, and
-// the one kind of line that is rejected.
+// Project text as lines: splitting file bytes, then the record line grammar:
+// comments, tokens and their delimiters, case, and the one kind of line that
+// is rejected.
 
 #include "ProfileFixture.h"
+#include "ProjectLines.h"
 
 namespace orvantis::test {
 namespace {
+
+using namespace std::string_literals;
+
+TEST(SplitLinesTest, CrLfLfAndCrAloneEachEndALine)
+{
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (TLineList{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\n\rb"), (TLineList{"a", "", "b"}));
+    EXPECT_EQ(SplitLines("\r\n\r\n"), (TLineList{"", ""}));
+    EXPECT_EQ(SplitLines("\r\r\n\n"), (TLineList{"", "", ""}));
+    EXPECT_EQ(SplitLines("last\r"), (TLineList{"last"}));
+    EXPECT_EQ(SplitLines("no line end"), (TLineList{"no line end"}));
+    EXPECT_EQ(SplitLines(""), TLineList{});
+}
+
+TEST(SplitLinesTest, EveryOtherByteIsKept)
+{
+    EXPECT_EQ(SplitLines("\0\xFF\t\r\n\x80 \0"s), (TLineList{"\0\xFF\t"s, "\x80 \0"s}));
+}
 
 // Band 3 from 100 MHz to 200 MHz: easy to see whether a line was applied.
 constexpr const char* Band3 = "*E2P0F3000E1F50500C2EB0B0107004102";

@@ -5,9 +5,8 @@
 
 #include "EquipmentLink.h"
 #include "FakeDevices.h"
-#include "InstrumentTransfer.h"
-#include "QtSerialDevice.h"
 #include "ScriptedPrompter.h"
+#include "Session.h"
 #include "SimProcess.h"
 
 #include <QCoreApplication>
@@ -31,6 +30,7 @@ class TCountingDevice : public ISerialDevice {
 public:
     TCountingDevice(std::unique_ptr<ISerialDevice> inner, TCounts& counts) : FInner(std::move(inner)), FCounts(counts) {}
     bool Open(const QString& name) override { return FInner->Open(name); }
+    QString ErrorString() const override { return FInner->ErrorString(); }
     bool IsOpen() const override { return FInner->IsOpen(); }
     void Close() override { FInner->Close(); }
     bool SetLine() override { return FInner->SetLine(); }
@@ -63,8 +63,7 @@ void DetectOn(const QString& dir, int com)
 {
     TSimProcess sim;
     if (!sim.Start(dir, com, {"--quiet"})) return;
-    TRecordingHost host;
-    TEquipmentLink link(host);
+    TEquipmentLink link;
     QElapsedTimer clock;
     clock.start();
     const bool found = link.Detect();
@@ -80,17 +79,15 @@ void Transfers(const QString& dir, bool pace)
     if (!sim.Start(dir, 1, options)) return;
     TCounts counts;
     TRecordingHost host;
-    TEquipmentLink link(host, [&] { return std::make_unique<TCountingDevice>(MakeQtSerialDevice(), counts); });
     TScriptedPrompter prompter;
-    TProject project(link, prompter, [](const QString&) {});
-    link.Detect();
+    TSession session(host, prompter, [&] { return std::make_unique<TCountingDevice>(MakeQtSerialDevice(), counts); });
+    session.Detect();
 
     for (const char* name : {"Receive", "Send"}) {
         counts = {};
         QElapsedTimer clock;
         clock.start();
-        const TTransferResult result = name[0] == 'R' ? ReceiveData(link, host, project, prompter)
-                                                      : SendData(link, host, project, prompter);
+        const TTransferResult result = name[0] == 'R' ? session.Receive() : session.Send();
         const double wall = clock.nsecsElapsed() / 1e9;
         const double line = LineSeconds(counts);
         std::printf("%-7s %-8s: %8.1f ms, %5lld bytes in, %5lld bytes out, line time %7.1f ms, ratio %.3f%s\n", name,

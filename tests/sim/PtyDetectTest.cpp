@@ -3,6 +3,8 @@
 
 #include "EquipmentLink.h"
 #include "FakeDevices.h"
+#include "ScriptedPrompter.h"
+#include "Session.h"
 #include "SimProcess.h"
 
 #include <gtest/gtest.h>
@@ -50,11 +52,20 @@ protected:
         return found;
     }
     QStringList FirstLines(int n) const { return Host.Lines.mid(0, n); }
+    // One read request on the open exchange; its reply is the last log line.
+    int ReadOne(std::uint16_t address, int bytes)
+    {
+        TFixedIdentity identity;
+        TProfile model(nullptr, identity);
+        return Link.ReadAreas({{TArea::Points, {{address, bytes}}}}, model);
+    }
 
     QTemporaryDir FDir;
     std::vector<std::unique_ptr<TSimProcess>> FSims;
     TRecordingHost Host;
-    TEquipmentLink Link{Host};
+    TScriptedPrompter Prompter;
+    TSession Session{Host, Prompter};
+    TEquipmentLink& Link = Session.Link();
 };
 
 }  // namespace
@@ -66,7 +77,7 @@ TEST_F(PtyDetect, FindsTheIsdbTEditionBehindAQuelmar)
     EXPECT_TRUE(Detect());
     EXPECT_EQ(Host.Lines, QStringList({"Detecting equipment and COM port", "COM1 -> not used", "COM2 -> OV+ ISDB-T ver1.35"}));
     EXPECT_EQ(Link.GetEquipmentModel(), 16);
-    EXPECT_EQ(Host.Panels.mid(2), QStringList({"1=OV+ ISDB-T", "2=COM2"}));
+    EXPECT_EQ(Host.Events.last(), "COM2 found OV+ ISDB-T");
 }
 
 TEST_F(PtyDetect, NameRepliesAreJudgedAsTheInstrumentSendsThem)
@@ -112,12 +123,12 @@ TEST_F(PtyDetect, TheExchangePortReadsTheSimulatedMemory)
 {
     Sim(2);
     ASSERT_TRUE(Detect());
-    TSerialPort* port = Link.OpenExchange();
-    ASSERT_NE(port, nullptr);
-    char buffer[256] = "*?E2P0F00010";
-    EXPECT_TRUE(port->Query(buffer, 100));
-    EXPECT_EQ(QByteArray(buffer).size(), 4 + 32);
-    EXPECT_TRUE(QByteArray(buffer).startsWith("*E2P"));
+    ASSERT_EQ(Link.OpenExchange().Problem, "");
+    Host.Lines.clear();
+    EXPECT_EQ(ReadOne(0x0F00, 16), 0);
+    const QString reply = Host.Lines.last();
+    EXPECT_EQ(reply.size(), 4 + 32);
+    EXPECT_TRUE(reply.startsWith("*E2P"));
     Link.CloseExchange();
 }
 
@@ -182,18 +193,16 @@ TEST_F(PtyDetect, TheSimulatorKeepsWritesInItsMemoryFile)
     {
         TSimProcess& sim = Sim(1, {"--eeprom", memory});
         ASSERT_TRUE(Detect());
-        TSerialPort* port = Link.OpenExchange();
-        ASSERT_NE(port, nullptr);
-        EXPECT_TRUE(port->SendCommand("*E2P0800A0860100"));
+        ASSERT_EQ(Link.OpenExchange().Problem, "");
+        EXPECT_TRUE(Link.WriteLines({"send *E2P0800A0860100"}).Complete);
         Link.CloseExchange();
         EXPECT_TRUE(sim.Stop());
     }
     ASSERT_TRUE(QFile::exists(memory));
     Sim(1, {"--eeprom", memory});
     ASSERT_TRUE(Detect());
-    TSerialPort* port = Link.OpenExchange();
-    char buffer[256] = "*?E2P0800004";
-    EXPECT_TRUE(port->Query(buffer, 100));
-    EXPECT_STREQ(buffer, "*E2PA0860100");
+    Link.OpenExchange();
+    EXPECT_EQ(ReadOne(0x0800, 4), 0);
+    EXPECT_EQ(Host.Lines.last(), "*E2PA0860100");
     Link.CloseExchange();
 }

@@ -3,8 +3,8 @@
 
 #include "EquipmentLink.h"
 #include "FakeDevices.h"
-#include "InstrumentTransfer.h"
 #include "ScriptedPrompter.h"
+#include "Session.h"
 #include "SimProcess.h"
 #include "TextFile.h"
 
@@ -62,8 +62,8 @@ protected:
         EXPECT_LT(clock.elapsed(), HangLimitMs);
         return result;
     }
-    TTransferResult Receive() { return Timed([this] { return ReceiveData(Link, Host, Project, Prompter); }); }
-    TTransferResult Send() { return Timed([this] { return SendData(Link, Host, Project, Prompter); }); }
+    TTransferResult Receive() { return Timed([this] { return Session.Receive(); }); }
+    TTransferResult Send() { return Timed([this] { return Session.Send(); }); }
     int Cli(const QStringList& args, QByteArray* out = nullptr)
     {
         QProcess cli;
@@ -76,9 +76,10 @@ protected:
     QTemporaryDir FDir;
     std::vector<std::unique_ptr<TSimProcess>> FSims;
     TRecordingHost Host;
-    TEquipmentLink Link{Host};
     TScriptedPrompter Prompter;
-    TProject Project{Link, Prompter, [](const QString&) {}};
+    TSession Session{Host, Prompter};
+    TEquipmentLink& Link = Session.Link();
+    TProject& Project = Session.Project();
 };
 
 }  // namespace
@@ -96,9 +97,9 @@ TEST_F(PtyTransfer, ReceiveSendReceiveCarriesAChangedModelIntoTheInstrumentAndBa
     const QStringList sent = RecordLines(Project.Lines());
 
     TRecordingHost otherHost;
-    TEquipmentLink other(otherHost);
-    TProject again(other, Prompter, [](const QString&) {});
-    ASSERT_EQ(ReceiveData(other, otherHost, again, Prompter), TTransferResult::Complete);
+    TSession other(otherHost, Prompter);
+    const TProject& again = other.Project();
+    ASSERT_EQ(other.Receive(), TTransferResult::Complete);
     // The configuration is read with 14 of its 15 bytes; the rest must match.
     QStringList received = RecordLines(again.Lines());
     ASSERT_EQ(received.size(), sent.size());
@@ -179,13 +180,15 @@ TEST_F(PtyTransfer, ASlowInstrumentJustInsideTheTimeOutsStillAnswers)
 {
     Sim(1, {"--slow", "95", "--pace"});
     ASSERT_TRUE(Link.Detect());
-    TSerialPort* port = Link.OpenExchange();
-    ASSERT_NE(port, nullptr);
-    for (const char* request : {"*?E2P1F0000E", "*?E2P0800014", "*?E2P000D013"}) {
-        char buffer[256];
-        std::strcpy(buffer, request);
-        EXPECT_TRUE(port->Query(buffer, 100)) << request;
-        EXPECT_TRUE(QByteArray(buffer).startsWith("*E2P")) << request;
-    }
+    ASSERT_EQ(Link.OpenExchange().Problem, "");
+    TFixedIdentity identity;
+    TProfile model(nullptr, identity);
+    Host.Lines.clear();
+    EXPECT_EQ(Link.ReadAreas({{TArea::Config, {{0x1F00, 14}}}, {TArea::Points, {{0x0800, 20}}},
+                              {TArea::Messages, {{0x000D, 19}}}},
+                             model),
+              0);
+    ASSERT_EQ(Host.Lines.size(), 6);
+    for (int reply : {1, 3, 5}) EXPECT_TRUE(Host.Lines[reply].startsWith("*E2P")) << Host.Lines[reply].toStdString();
     Link.CloseExchange();
 }

@@ -1,4 +1,4 @@
-#include "CliLinkHost.h"
+#include "CliSessionHost.h"
 
 #include <QCoreApplication>
 
@@ -7,18 +7,18 @@
 
 namespace orvantis {
 
-void TCliLinkHost::ProcessPendingInput()
+void TCliSessionHost::Waiting()
 {
     QCoreApplication::processEvents();
 }
 
-void TCliLinkHost::Beep()
+void TCliSessionHost::Beep()
 {
     if (::isatty(STDERR_FILENO)) std::fputc('\a', stderr);
 }
 
 // Progress only where a person watches; a pipe or log file gets the log lines alone.
-void TCliLinkHost::ShowProgress(int done, int total)
+void TCliSessionHost::Progress(int done, int total)
 {
     if (!::isatty(STDERR_FILENO)) return;
     if (total <= 0)

@@ -1,5 +1,7 @@
 #include "TextFile.h"
 
+#include "ProjectLines.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -8,20 +10,6 @@
 #include <cstring>
 
 namespace orvantis {
-
-TLineList SplitLines(std::string_view bytes)
-{
-    TLineList lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-        lines.emplace_back(bytes.substr(start, i - start));
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
-    return lines;
-}
 
 TFileResult LoadTextLines(const QString& path, TLineList& lines, qint64 maxBytes)
 {

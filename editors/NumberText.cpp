@@ -1,16 +1,29 @@
-#include "CfgNumberText.h"
+#include "NumberText.h"
 
 #include <cmath>
 #include <limits>
 
 namespace orvantis {
 
-QString FormatOneDecimal(double value, const QLocale& locale)
+namespace {
+
+QString PlainOneDecimal(double value, const QLocale& locale)
 {
-    const double rounded = QString::number(value, 'g', 7).toDouble();
     QLocale plain(locale);
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(rounded, 'f', 1);
+    return plain.toString(value, 'f', 1);
+}
+
+}  // namespace
+
+QString FormatOneDecimal(double value, const QLocale& locale)
+{
+    return PlainOneDecimal(QString::number(value, 'g', 7).toDouble(), locale);
+}
+
+QString FormatWholeOneDecimal(std::uint32_t value, const QLocale& locale)
+{
+    return PlainOneDecimal(static_cast<double>(value), locale);
 }
 
 QString FormatHzAsKHz(std::uint32_t hz, const QLocale& locale)

@@ -1,4 +1,4 @@
-#include "CfgNumberText.h"
+#include "NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 const QLocale Dot = QLocale::c();
 const QLocale Comma(QLocale::German, QLocale::Germany);
 
-TEST(CfgNumberText, FormatsOneDecimalWithTheLocaleSeparatorAndNoGroups)
+TEST(NumberText, FormatsOneDecimalWithTheLocaleSeparatorAndNoGroups)
 {
     EXPECT_EQ(FormatOneDecimal(474000, Dot), "474000.0");
     EXPECT_EQ(FormatOneDecimal(474000, Comma), "474000,0");
@@ -19,7 +19,7 @@ TEST(CfgNumberText, FormatsOneDecimalWithTheLocaleSeparatorAndNoGroups)
     EXPECT_EQ(FormatOneDecimal(1234567.89, Comma), "1234568,0");  // seven significant digits
 }
 
-TEST(CfgNumberText, HzGoThroughSinglePrecisionBeforeShowingAsKHz)
+TEST(NumberText, HzGoThroughSinglePrecisionBeforeShowingAsKHz)
 {
     EXPECT_EQ(FormatHzAsKHz(473142857, Dot), "473142.8");  // 473142848 in single precision
     EXPECT_EQ(FormatHzAsKHz(177142857, Dot), "177142.9");
@@ -27,7 +27,7 @@ TEST(CfgNumberText, HzGoThroughSinglePrecisionBeforeShowingAsKHz)
     EXPECT_EQ(FormatHzAsKHz(474000500, Dot), "474000.5");
 }
 
-TEST(CfgNumberText, ParsesOnlyTheLocaleDecimalSeparator)
+TEST(NumberText, ParsesOnlyTheLocaleDecimalSeparator)
 {
     EXPECT_EQ(ParseDecimal(" 474000.5 ", Dot), 474000.5);
     EXPECT_EQ(ParseDecimal("474000,5", Comma), 474000.5);
@@ -42,13 +42,13 @@ TEST(CfgNumberText, ParsesOnlyTheLocaleDecimalSeparator)
     EXPECT_FALSE(ParseWholeNumber("99999999999"));
 }
 
-TEST(CfgNumberText, DotBecomesCommaOnlyOnACommaLocale)
+TEST(NumberText, DotBecomesCommaOnlyOnACommaLocale)
 {
     EXPECT_EQ(WithLocaleDecimalComma("474000.5", Comma), "474000,5");
     EXPECT_EQ(WithLocaleDecimalComma("474000.5", Dot), "474000.5");
 }
 
-TEST(CfgNumberText, KHzToWholeHzTruncatesWithoutBinaryNoiseOrWrapping)
+TEST(NumberText, KHzToWholeHzTruncatesWithoutBinaryNoiseOrWrapping)
 {
     EXPECT_EQ(KHzToHz(473142.8), 473142800u);
     EXPECT_EQ(KHzToHz(262144.1), 262144100u);  // x 1000 in binary is 262144099.99999997

@@ -23,7 +23,4 @@ inline constexpr qint64 MaxProjectFileSize = 4 * 1024 * 1024;
 TFileResult LoadTextLines(const QString& path, TLineList& lines, qint64 maxBytes = MaxProjectFileSize);
 TFileResult SaveTextLines(const QString& path, const TLineList& lines);
 
-// Splits raw file bytes into lines (exposed for tests and in-memory callers).
-TLineList SplitLines(std::string_view bytes);
-
 }  // namespace orvantis

@@ -44,6 +44,7 @@ bool TProject::New()
     FProjectLines.clear();
     FFileName = UntitledName;
     FProjectOpen = true;
+    FModelInHand = true;
     FProfile.SetDefaults();
     FModified = true;  // a new project counts as unsaved
     FLog(QStringLiteral("new file ") + FFileName);
@@ -76,6 +77,7 @@ bool TProject::Open()
     FProjectLines = std::move(lines);
     FFileName = *chosen;
     FProjectOpen = true;
+    FModelInHand = true;
     FModified = false;
     FProfile.LoadFromLines();  // a partly understood file still opens
     FLog(QStringLiteral("open file ") + FFileName);
@@ -121,11 +123,23 @@ void TProject::Drop()
     FModified = false;
 }
 
+void TProject::DropModel()
+{
+    Drop();
+    FModelInHand = false;
+}
+
+void TProject::ModelReceived()
+{
+    FModelInHand = true;
+}
+
 void TProject::AdoptReceived()
 {
     WriteText(QString());
     FFileName = UntitledName;
     FProjectOpen = true;
+    FModelInHand = true;
     FModified = true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Numbers as the configuration editor shows and reads them: one decimal,
-// the locale's decimal separator, frequencies in kHz over Hz in the model.
+// Numbers as the editors show and read them: one decimal, the locale's
+// decimal separator and no group separators; frequencies in kHz.
 
 #include <QLocale>
 #include <QString>
@@ -13,6 +13,8 @@ namespace orvantis {
 // Fixed notation with one decimal after rounding to 7 significant digits;
 // no group separators: 474000 shows as "474000.0".
 QString FormatOneDecimal(double value, const QLocale& locale = QLocale());
+// A whole number exactly, with one decimal: 650000 shows as "650000.0".
+QString FormatWholeOneDecimal(std::uint32_t value, const QLocale& locale = QLocale());
 // Hz in kHz. The Hz pass through single precision first, which is how the
 // instrument's figures look: 473142857 Hz shows as "473142.8".
 QString FormatHzAsKHz(std::uint32_t hz, const QLocale& locale = QLocale());

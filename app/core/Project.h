@@ -3,6 +3,7 @@
 // and the save-changes query. The main window and orvantis-cli both run these
 // same sequences; what differs is the IPrompter that answers the dialogs.
 
+#include "EditedProject.h"
 #include "EquipmentIdentity.h"
 #include "Profile.h"
 #include "Prompter.h"
@@ -13,7 +14,7 @@
 
 namespace orvantis {
 
-class TProject {
+class TProject : public IEditedProject {
 public:
     static inline const QString UntitledName = QStringLiteral("Untitled.PRO");
 
@@ -24,9 +25,16 @@ public:
     const TProfile& Profile() const { return FProfile; }
     const TLineList& Lines() const { return FProjectLines; }
     const QString& FileName() const { return FFileName; }
+    // A project is in hand: it has a name and can be saved.
     bool IsOpen() const { return FProjectOpen; }
     bool IsModified() const { return FModified; }
-    void SetModified() { FModified = true; }
+    // The model holds settings to edit and send: after New, Open and every
+    // Receive that reached the instrument, even one that read only part.
+    bool HasModel() const { return FModelInHand; }
+
+    // IEditedProject, for the editors.
+    TProfile& GetProfile() override { return FProfile; }
+    void SetModified() override { FModified = true; }
 
     // Each returns true when it was carried out, false when it was cancelled
     // or failed (the user has been told).
@@ -36,9 +44,13 @@ public:
     bool Save();
     bool SaveAs();
 
-    // Receive: the project is dropped when a receive begins; a complete read
-    // becomes a new, unsaved project named "Untitled.PRO".
+    // Receive: the project is dropped when a receive begins (the model stays
+    // in hand until the receive ends); a receive that reached no instrument
+    // leaves no model; one that reached it leaves the model it read, and a
+    // complete read becomes a new, unsaved project named "Untitled.PRO".
     void Drop();
+    void DropModel();
+    void ModelReceived();
     void AdoptReceived();
     // Send: the project text regenerated from the model under the current name.
     const TLineList& Regenerate();
@@ -52,6 +64,7 @@ private:
     QString FFileName;
     bool FProjectOpen = false;
     bool FModified = false;
+    bool FModelInHand = false;
     TLineList FProjectLines;
     TProfile FProfile;
 };

@@ -1,0 +1,18 @@
+#pragma once
+// orvantis-cli's commands with the instrument: the same sequences as the
+// window's Detect, Receive and Send.
+
+#include "CliCommand.h"
+
+namespace orvantis {
+
+// ports: "COM3  /dev/ttyUSB0", one line per COM name whose device is there.
+int RunPorts(const TCliCall& call);
+// detect: exit 0 when the instrument was found.
+int RunDetect(const TCliCall& call);
+// receive OUT.pro: writes OUT.pro only when every area was read.
+int RunReceive(const TCliCall& call);
+// send IN.pro: exit 0 only when every line was acknowledged.
+int RunSend(const TCliCall& call);
+
+}  // namespace orvantis
