@@ -41,6 +41,8 @@ constexpr TCommandInfo Commands[] = {
     {TCommand::EditMessage, "&Message", "Edit text messages", ImageMessages},
     {TCommand::SendData, "&Send", "Send data to equipment", ImageSend},
     {TCommand::ReceiveData, "&Receive", "Receive data from the equipment", ImageReceive},
+    {TCommand::ToolsCompare, "&Compare with instrument", "Read the equipment and compare it with the project", -1},
+    {TCommand::ToolsBackUp, "&Back up before Send", "Keep a copy of the equipment's settings before every send", -1},
     {TCommand::ToolsEditor, "&Editor", "Text editor application", ImageEditor},
     {TCommand::ToolsTerm, "&Terminal", "Terminal for remote control", ImageTerminal},
     {TCommand::ToolsMonitor, "&Monitor", "Remote control", ImageMonitor},
@@ -93,6 +95,10 @@ void TMainForm::CreateActions()
     Action(TCommand::FileNew)->setShortcut(QKeySequence::New);
     Action(TCommand::FileOpen)->setShortcut(QKeySequence::Open);
     Action(TCommand::FileSave)->setShortcut(QKeySequence::Save);
+    QAction* backUp = Action(TCommand::ToolsBackUp);
+    backUp->setCheckable(true);
+    backUp->setChecked(FSettings.BackUpBeforeSend());
+    connect(backUp, &QAction::toggled, this, [this](bool on) { FSettings.SetBackUpBeforeSend(on); });
 
     const auto bind = [this](TCommand command, void (TMainForm::*slot)()) {
         connect(Action(command), &QAction::triggered, this, slot);
@@ -107,6 +113,7 @@ void TMainForm::CreateActions()
     bind(TCommand::EditMessage, &TMainForm::EditMessageExecute);
     bind(TCommand::SendData, &TMainForm::SendDataExecute);
     bind(TCommand::ReceiveData, &TMainForm::ReceiveDataExecute);
+    bind(TCommand::ToolsCompare, &TMainForm::ToolsCompareExecute);
     bind(TCommand::ToolsDetect, &TMainForm::ToolsDetectExecute);
     bind(TCommand::ToolsEditor, &TMainForm::ToolsEditorExecute);
     bind(TCommand::ToolsTerm, &TMainForm::ToolsTermExecute);
@@ -126,6 +133,7 @@ void TMainForm::UpdateActions()
     enable(TCommand::EditConfig, hasModel && model.HasConfig());
     enable(TCommand::EditMessage, hasModel && model.HasMessages());
     enable(TCommand::SendData, hasModel && FRunning != TCommand::SendData);
+    enable(TCommand::ToolsCompare, hasModel && FRunning != TCommand::ToolsCompare);
     for (TCommand own : {TCommand::ReceiveData, TCommand::ToolsDetect, TCommand::ToolsEditor, TCommand::ToolsTerm})
         enable(own, FRunning != own);
 }
@@ -137,6 +145,8 @@ void TMainForm::RunCommand(TCommand command, const std::function<void()>& work)
     work();
     FRunning = TCommand::Count;
     UpdateActions();
+    // A signal that came meanwhile closes the window now.
+    if (FClosingForSignal) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void TMainForm::CreateMenus()
@@ -153,7 +163,7 @@ void TMainForm::CreateMenus()
     add(edit, {TCommand::EditPoint, TCommand::EditConfig, TCommand::EditMessage});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    add(tools, {TCommand::SendData, TCommand::ReceiveData});
+    add(tools, {TCommand::SendData, TCommand::ReceiveData, TCommand::ToolsCompare, TCommand::ToolsBackUp});
     tools->addSeparator();
     add(tools, {TCommand::ToolsEditor, TCommand::ToolsTerm, TCommand::ToolsMonitor});
     tools->addSeparator();
@@ -217,6 +227,7 @@ void TMainForm::FormCreate()
     Log(QString::fromLatin1(ProgramNotice));
     Log(QStringLiteral("Started at ") + NowText());
     FStartTime = std::time(nullptr);
+    if (!FRecovery.Start()) Log(QStringLiteral("No recovery copies of unsaved changes can be kept in ") + RecoveryFolder());
 }
 
 void TMainForm::Log(const QString& text)
@@ -282,6 +293,48 @@ void TMainForm::ProjectChanged()
 {
     SetStatusPanel(0, FSession.Project().FileName());
     UpdateActions();
+    SyncRecovery();
+}
+
+void TMainForm::SyncRecovery()
+{
+    TProject& project = FSession.Project();
+    if (!project.HasUnsavedWork()) {
+        FRecovery.Discard();
+        return;
+    }
+    // Regenerate writes the project line list itself, as Save and Send do.
+    if (!FRecovery.Keep(project.Regenerate(), project.FileName()))
+        statusBar()->showMessage(QStringLiteral("The recovery copy of the unsaved changes could not be written."), 8000);
+}
+
+void TMainForm::OfferRecovery()
+{
+    const QList<TRecovery::TLeftCopy> copies = FRecovery.LeftBehind();
+    if (copies.isEmpty()) return;
+    const TRecovery::TLeftCopy& newest = copies.first();
+    const QString name = newest.FileName.isEmpty() ? TProject::UntitledName : newest.FileName;
+    const TMsgButton answer = FPrompter.Message(
+        QString::fromLatin1(ApplicationTitle),
+        QStringLiteral("The program ended on %1 without saving the changes to %2.\n\n"
+                       "Restore them? They come back as an unsaved project.")
+            .arg(DateTimeText(newest.Kept), name),
+        TMsgIcon::Question, TMsgButton::Restore | TMsgButton::Discard);
+    TLineList text;
+    if (answer == TMsgButton::Restore && FRecovery.Read(newest, text)) {
+        FSession.Project().Restore(std::move(text), newest.FileName);
+        ProjectChanged();
+    }
+    FRecovery.Forget(newest);
+}
+
+void TMainForm::CloseForSignal()
+{
+    FClosingForSignal = true;
+    // Dialogs, the terminal's window: each ends what it was doing.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible()) window->close();
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void TMainForm::Progress(int done, int total)
@@ -338,6 +391,7 @@ void TMainForm::RunEditor(QDialog* dialog, const QString& name)
     Log(QStringLiteral("Edit: %1 started at ").arg(name) + NowText());
     dialog->exec();
     Log(QStringLiteral("Edit: %1 exit at ").arg(name) + NowText());
+    SyncRecovery();
 }
 
 void TMainForm::EditPointExecute()
@@ -358,6 +412,9 @@ void TMainForm::EditMessageExecute()
 void TMainForm::SendDataExecute()
 {
     if (RefusedWhileBusy()) return;
+    TSendOptions options;
+    options.BackUp = FSettings.BackUpBeforeSend();
+    FSession.SetSendOptions(options);
     RunCommand(TCommand::SendData, [this] { FSession.Send(); });
 }
 
@@ -366,6 +423,30 @@ void TMainForm::ReceiveDataExecute()
     if (RefusedWhileBusy()) return;
     RunCommand(TCommand::ReceiveData, [this] { FSession.Receive(); });
     ProjectChanged();
+}
+
+void TMainForm::ToolsCompareExecute()
+{
+    if (RefusedWhileBusy()) return;
+    TComparison comparison;
+    RunCommand(TCommand::ToolsCompare, [this, &comparison] { comparison = FSession.Compare(); });
+    const QString caption = QStringLiteral("Compare with instrument");
+    if (comparison.Result != TTransferResult::Complete) {
+        if (comparison.Result != TTransferResult::Busy)
+            FPrompter.Message(caption, QStringLiteral("The instrument could not be read: see the log."), TMsgIcon::Error);
+        return;
+    }
+    if (comparison.Differences.isEmpty()) {
+        FPrompter.Message(caption, QStringLiteral("The instrument holds the settings of the project."), TMsgIcon::Information);
+        return;
+    }
+    constexpr int Shown = 20;
+    QStringList text = comparison.Differences.mid(0, Shown);
+    if (comparison.Differences.size() > Shown) text << QStringLiteral("... and %1 more, all in the log.").arg(comparison.Differences.size() - Shown);
+    FPrompter.Message(caption,
+                      QStringLiteral("%1 settings differ between the project and the instrument:\n\n")
+                              .arg(comparison.Differences.size()) + text.join(QLatin1Char('\n')),
+                      TMsgIcon::Warning);
 }
 
 void TMainForm::ToolsDetectExecute()
@@ -401,18 +482,25 @@ void TMainForm::HelpAboutExecute()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (FSession.Link().IsBusy()) {
-        // Detect, Send and Receive hold the port and the model: let them end first.
-        FPrompter.Message(QString::fromLatin1(ApplicationTitle),
-                          QStringLiteral("The instrument operation is still running. Close the program when it has ended."),
-                          TMsgIcon::Information);
+    // Detect, Send, Receive and the terminal hold the port and the model: let
+    // them end first. After a signal the window closes when they have.
+    if (FSession.Link().IsBusy() || FRunning != TCommand::Count) {
+        if (!FClosingForSignal)
+            FPrompter.Message(QString::fromLatin1(ApplicationTitle),
+                              FSession.Link().IsBusy()
+                                  ? QStringLiteral("The instrument operation is still running. Close the program when it has ended.")
+                                  : QStringLiteral("Close the terminal first."),
+                              TMsgIcon::Information);
         event->ignore();
         return;
     }
-    if (!FSession.Project().QuerySave()) {
+    if (!FClosingForSignal && !FSession.Project().QuerySave()) {
         event->ignore();
         return;
     }
+    // A normal close leaves nothing to recover; after a signal the copy of
+    // any unsaved work stays for the next start.
+    if (!FClosingForSignal) FRecovery.Discard();
     Log(QStringLiteral("Ended at ") + NowText());
     const std::time_t endTime = std::time(nullptr);
     Log(QString::asprintf("Elapsed time: %5.2f seconds", static_cast<double>(endTime - FStartTime)));

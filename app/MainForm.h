@@ -6,8 +6,10 @@
 // button's image and a progress bar.
 
 #include "Prompter.h"
+#include "Recovery.h"
 #include "Session.h"
 #include "SessionHost.h"
+#include "UserFiles.h"
 
 #include <QMainWindow>
 
@@ -27,7 +29,7 @@ namespace orvantis {
 enum class TCommand {
     FileNew, FileOpen, FileSave, FileSaveAs, FileExit,
     EditPoint, EditConfig, EditMessage,
-    SendData, ReceiveData, ToolsEditor, ToolsTerm, ToolsMonitor, ToolsDetect,
+    SendData, ReceiveData, ToolsCompare, ToolsBackUp, ToolsEditor, ToolsTerm, ToolsMonitor, ToolsDetect,
     HelpAbout,
     Count
 };
@@ -45,6 +47,14 @@ public:
 
     // Appends one line to the log pane.
     void Log(const QString& text) override;
+
+    // Offers to bring back the unsaved work that a program which ended
+    // without saving it left behind (at start).
+    void OfferRecovery();
+    // SIGTERM, SIGINT, SIGHUP: closes the window as its close box does, but
+    // once the running operation has ended and without the save-changes
+    // query: the recovery copy holds the unsaved work.
+    void CloseForSignal();
 
     // The windows that the commands start, created after the main window.
     void SetAboutBox(QDialog* dialog) { FAboutBox = dialog; }
@@ -81,6 +91,7 @@ private slots:
     void EditMessageExecute();
     void SendDataExecute();
     void ReceiveDataExecute();
+    void ToolsCompareExecute();
     void ToolsDetectExecute();
     void ToolsEditorExecute();
     void ToolsTermExecute();
@@ -101,6 +112,8 @@ private:
     void SetStatusPanel(int panel, const QString& text);
     void SetDetectImage(int imageIndex);
     bool SaveLogFile();
+    // Keeps the recovery copy in step with the project's unsaved work.
+    void SyncRecovery();
 
     // ISessionHost: what the instrument operations show in the window.
     void Beep() override;
@@ -113,6 +126,9 @@ private:
 
     IPrompter& FPrompter;
     TSession FSession;
+    TProgramSettings FSettings;
+    TRecovery FRecovery{RecoveryFolder()};
+    bool FClosingForSignal = false;
     std::array<QAction*, static_cast<std::size_t>(TCommand::Count)> FActions{};
     TCommand FRunning = TCommand::Count;  // none
     QPlainTextEdit* LogRichEdit;

@@ -1,5 +1,6 @@
 #include "QtPrompter.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -31,17 +32,28 @@ TMsgButton TQtPrompter::Message(const QString& caption, const QString& text, TMs
     static constexpr Pair pairs[] = {{TMsgButton::Ok, QMessageBox::Ok},
                                      {TMsgButton::Yes, QMessageBox::Yes},
                                      {TMsgButton::No, QMessageBox::No},
-                                     {TMsgButton::Cancel, QMessageBox::Cancel}};
+                                     {TMsgButton::Cancel, QMessageBox::Cancel},
+                                     {TMsgButton::Restore, QMessageBox::Apply},
+                                     {TMsgButton::Discard, QMessageBox::Discard}};
     QMessageBox::StandardButtons qtButtons;
     for (const Pair& p : pairs)
         if (buttons.testFlag(p.Ours)) qtButtons |= p.Qt;
     if (!qtButtons) qtButtons = QMessageBox::Ok;
 
     QMessageBox box(BoxIcon(icon), caption, text, qtButtons, FParent);
+    if (QAbstractButton* restore = box.button(QMessageBox::Apply)) restore->setText(QStringLiteral("Restore"));
     const int pressed = box.exec();
     for (const Pair& p : pairs)
         if (pressed == p.Qt) return p.Ours;
     return buttons.testFlag(TMsgButton::Cancel) ? TMsgButton::Cancel : TMsgButton::Ok;
+}
+
+bool TQtPrompter::Confirm(const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No, FParent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> TQtPrompter::RunFileDialog(const TFileDialogOptions& options, bool save)

@@ -13,6 +13,7 @@ public:
     void SetParent(QWidget* parent) { FParent = parent; }
 
     TMsgButton Message(const QString& caption, const QString& text, TMsgIcon icon, TMsgButtons buttons) override;
+    bool Confirm(const QString& caption, const QString& text) override;
     std::optional<QString> OpenFileName(const TFileDialogOptions& options) override;
     std::optional<QString> SaveFileName(const TFileDialogOptions& options) override;
 

@@ -11,7 +11,9 @@
 #include "ProgramInfo.h"
 #include "QtPrompter.h"
 #include "ScratchPad.h"
+#include "StopSignals.h"
 #include "Terminal.h"
+#include "UserFiles.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -20,6 +22,7 @@
 
 int main(int argc, char* argv[])
 {
+    orvantis::TStopSignals::Hold();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(orvantis::ApplicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(orvantis::ProgramVersion));
@@ -44,7 +47,12 @@ int main(int argc, char* argv[])
                                          mainForm.Link().IsDetected(), mainForm.Link().PortName());
             terminal.Run();
         });
+        // Backups older than a year go; the recent ones are kept.
+        orvantis::PruneBackups(orvantis::DefaultBackupFolder(), QDateTime::currentDateTime());
+        orvantis::TStopSignals stopSignals;
+        QObject::connect(&stopSignals, &orvantis::TStopSignals::Received, &mainForm, &orvantis::TMainForm::CloseForSignal);
         mainForm.show();
+        mainForm.OfferRecovery();
         QApplication::exec();
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QString::fromLatin1(orvantis::ApplicationTitle), QString::fromLocal8Bit(e.what()));

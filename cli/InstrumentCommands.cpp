@@ -4,6 +4,7 @@
 #include "CliSessionHost.h"
 #include "PortMap.h"
 #include "Session.h"
+#include "UserFiles.h"
 
 #include <QFileInfo>
 
@@ -42,15 +43,57 @@ int RunReceive(const TCliCall& call)
     return session.Project().SaveAs() ? ExitOk : ExitFailed;
 }
 
+namespace {
+
+// The differences are on standard output already; the verdict goes to standard error.
+int VerifyVerdict(const TComparison& comparison)
+{
+    if (comparison.Result != TTransferResult::Complete) {
+        std::fprintf(stderr, "orvantis-cli: the instrument could not be read whole; nothing compared\n");
+        return ExitFailed;
+    }
+    if (comparison.Differences.isEmpty()) return ExitOk;
+    std::fprintf(stderr, "orvantis-cli: %lld settings differ\n", static_cast<long long>(comparison.Differences.size()));
+    return ExitFailed;
+}
+
+}  // namespace
+
 int RunSend(const TCliCall& call)
 {
-    if (call.Args.size() != 1) return Usage(QStringLiteral("usage: send IN.pro"));
+    if (call.Args.size() != 1) return Usage(QStringLiteral("usage: send [--force] [--no-backup] [--backup-dir DIR] [--verify] IN.pro"));
     TCliSessionHost host(PrintLog);
     TCliPrompter prompter;
     TSession session(host, prompter);
     prompter.SetOpenName(call.Args[0]);
     if (!session.Project().Open()) return ExitFailed;
-    return session.Send() == TTransferResult::Complete ? ExitOk : ExitFailed;
+
+    TSendOptions options;
+    options.BackUp = !call.Parser.isSet(QStringLiteral("no-backup"));
+    options.BackupFolder = call.Parser.value(QStringLiteral("backup-dir"));
+    options.PartLoadAccepted = call.Parser.isSet(QStringLiteral("force"));
+    if (session.Project().IsPartlyLoaded() && !options.PartLoadAccepted) {
+        std::fprintf(stderr, "orvantis-cli: %s; nothing sent (--force sends it all the same)\n",
+                     qPrintable(session.Project().PartLoadText()));
+        return ExitFailed;
+    }
+    if (options.BackUp)
+        PruneBackups(options.BackupFolder.isEmpty() ? DefaultBackupFolder() : options.BackupFolder, QDateTime::currentDateTime());
+    session.SetSendOptions(options);
+    if (session.Send() != TTransferResult::Complete) return ExitFailed;
+    if (!call.Parser.isSet(QStringLiteral("verify"))) return ExitOk;
+    return VerifyVerdict(session.Compare(true));
+}
+
+int RunVerify(const TCliCall& call)
+{
+    if (call.Args.size() != 1) return Usage(QStringLiteral("usage: verify IN.pro"));
+    TCliSessionHost host(PrintLog);
+    TCliPrompter prompter;
+    TSession session(host, prompter);
+    prompter.SetOpenName(call.Args[0]);
+    if (!session.Project().Open()) return ExitFailed;
+    return VerifyVerdict(session.Compare());
 }
 
 }  // namespace orvantis

@@ -12,7 +12,10 @@ int RunPorts(const TCliCall& call);
 int RunDetect(const TCliCall& call);
 // receive OUT.pro: writes OUT.pro only when every area was read.
 int RunReceive(const TCliCall& call);
-// send IN.pro: exit 0 only when every line was acknowledged.
+// send IN.pro: exit 0 only when every line was acknowledged (and, with
+// --verify, the instrument then holds the project's settings).
 int RunSend(const TCliCall& call);
+// verify IN.pro: exit 0 when the instrument holds the settings of IN.pro.
+int RunVerify(const TCliCall& call);
 
 }  // namespace orvantis

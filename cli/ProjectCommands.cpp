@@ -1,7 +1,11 @@
 #include "ProjectCommands.h"
 
 #include "CliPrompter.h"
+#include "ProfileWords.h"
 #include "Project.h"
+#include "TextCodec.h"
+
+#include <cstdio>
 
 namespace orvantis {
 
@@ -23,7 +27,50 @@ int RunResave(const TCliCall& call)
     TProject project(identity, prompter, PrintLog);
     prompter.SetOpenName(call.Args[0]);
     prompter.SetSaveName(call.Args[1]);
-    return project.Open() && project.SaveAs() ? ExitOk : ExitFailed;
+    if (!project.Open()) return ExitFailed;
+    // Saving would turn the defaults after the refused line into the file's settings.
+    if (project.IsPartlyLoaded()) {
+        std::fprintf(stderr, "orvantis-cli: %s; nothing written\n", qPrintable(project.PartLoadText()));
+        return ExitFailed;
+    }
+    return project.SaveAs() ? ExitOk : ExitFailed;
+}
+
+namespace {
+
+// Opens path without logging; a file that does not load whole is said on
+// standard error.
+bool OpenQuietly(TProject& project, TCliPrompter& prompter, const QString& path)
+{
+    prompter.SetOpenName(path);
+    return project.Open();
+}
+
+}  // namespace
+
+int RunShow(const TCliCall& call)
+{
+    if (call.Args.size() != 1) return Usage(QStringLiteral("usage: show IN.pro"));
+    TFixedIdentity identity(call.Model, call.Version);
+    TCliPrompter prompter;
+    TProject project(identity, prompter, [](const QString&) {});
+    if (!OpenQuietly(project, prompter, call.Args[0])) return ExitFailed;
+    for (const std::string& line : ProjectInWords(project.Profile())) PrintLog(DecodeText(line));
+    return ExitOk;
+}
+
+int RunDiff(const TCliCall& call)
+{
+    if (call.Args.size() != 2) return Usage(QStringLiteral("usage: diff A.pro B.pro"));
+    TFixedIdentity identity(call.Model, call.Version);
+    TCliPrompter prompter;
+    TProject first(identity, prompter, [](const QString&) {});
+    TProject second(identity, prompter, [](const QString&) {});
+    if (!OpenQuietly(first, prompter, call.Args[0]) || !OpenQuietly(second, prompter, call.Args[1])) return ExitFailed;
+    const std::vector<std::string> differences = DifferencesInWords(
+        first.Profile(), call.Args[0].toStdString(), second.Profile(), call.Args[1].toStdString());
+    for (const std::string& line : differences) PrintLog(DecodeText(line));
+    return differences.empty() ? ExitOk : ExitFailed;
 }
 
 }  // namespace orvantis

@@ -46,7 +46,8 @@ struct TCommandEntry {
 
 constexpr TCommandEntry CommandTable[] = {
     {"new", RunNew},         {"resave", RunResave},   {"ports", RunPorts}, {"detect", RunDetect},
-    {"receive", RunReceive}, {"send", RunSend},       {"term", RunTerm},
+    {"receive", RunReceive}, {"send", RunSend},       {"verify", RunVerify}, {"term", RunTerm},
+    {"show", RunShow},       {"diff", RunDiff},
 };
 
 }  // namespace
@@ -67,7 +68,11 @@ int main(int argc, char* argv[])
         "  detect                  looks for the instrument on COM1 to COM40 (exit 0 when found)\n"
         "  receive OUT.pro         reads the instrument's settings and saves them as OUT.pro\n"
         "                          (nothing is written unless every record was read)\n"
-        "  send IN.pro             writes IN.pro into the instrument (exit 0 when every line was taken)\n"
+        "  send IN.pro             writes IN.pro into the instrument (exit 0 when every line was taken);\n"
+        "                          the instrument's settings are first backed up (see --no-backup)\n"
+        "  verify IN.pro           reads the instrument and compares it with IN.pro (exit 0 when the same)\n"
+        "  show IN.pro             the whole project in words\n"
+        "  diff A.pro B.pro        the settings that differ between two projects (exit 0 when none)\n"
         "  term [COMn]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)"));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -78,7 +83,13 @@ int main(int argc, char* argv[])
                                       QStringLiteral("VERSION"), QStringLiteral("3.0"));
     parser.addOption(modelOption);
     parser.addOption(fwOption);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, ports, detect, receive, send or term"));
+    parser.addOption({QStringLiteral("force"), QStringLiteral("send: send a project that did not load whole.")});
+    parser.addOption({QStringLiteral("no-backup"), QStringLiteral("send: do not back up the instrument's settings first.")});
+    parser.addOption({QStringLiteral("backup-dir"),
+                      QStringLiteral("send: the folder of the backups (default ~/.local/share/orvantis/backups)."),
+                      QStringLiteral("DIR")});
+    parser.addOption({QStringLiteral("verify"), QStringLiteral("send: read the instrument back and compare afterwards.")});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, show, diff, ports, detect, receive, send, verify or term"));
     if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::printf("%s", qPrintable(parser.helpText()));

@@ -5,7 +5,9 @@
 #include "ProjectLines.h"
 #include "QtSerialDevice.h"
 
+#include <QDeadlineTimer>
 #include <QScopeGuard>
+#include <QThread>
 
 #include <charconv>
 #include <cstring>
@@ -250,6 +252,26 @@ void TEquipmentLink::CloseExchange()
 {
     if (FPort) FPort->Close();
     FPort.reset();
+}
+
+bool TEquipmentLink::AwaitInstrument(int timeoutMs)
+{
+    if (FPortIndex < 0) return false;
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        FPort = MakePort(FPortIndex);
+        if (!FPort) return false;
+        bool answered = false;
+        if (FPort->Open()) {
+            FPort->Configure();
+            answered = Identify(*FPort);
+        }
+        CloseExchange();
+        if (answered) return true;
+        if (deadline.hasExpired()) return false;
+        // A port that is not there (an adapter coming back) fails at once.
+        QThread::msleep(100);
+    }
 }
 
 }  // namespace orvantis

@@ -97,6 +97,9 @@ public:
     void ResetInstrument();
     // Closes and deletes the port object.
     void CloseExchange();
+    // After "*RST" the instrument takes a moment to answer again: asks it who
+    // it is on its port until it answers or timeoutMs have passed.
+    bool AwaitInstrument(int timeoutMs);
 
 private:
     friend class TLinkOperation;

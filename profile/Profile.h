@@ -19,6 +19,15 @@ namespace orvantis {
 
 using TLineList = std::vector<std::string>;  // 8-bit text lines, no line ends
 
+// How far loading a project text got: it stops at the first line it refuses
+// (a "send" without its command); what came before stands, the rest of the
+// model keeps its defaults.
+struct TLoadResult {
+    int RefusedLine = 0;      // 1-based; 0 when every line was taken
+    std::string RefusedText;  // that line as it stands
+    explicit operator bool() const { return RefusedLine == 0; }
+};
+
 class TProfile {
 public:
     TProfile(TLineList* lines, const IEquipmentIdentity& identity);
@@ -39,7 +48,7 @@ public:
     static const TScanBand& FactoryBand(int i, bool isdbT);
 
     // Project text. createdAt is the date and time text of header line 2.
-    bool LoadFromLines();
+    TLoadResult LoadFromLines();
     void WriteProject(TLineList* lines, std::string_view fileName, std::string_view createdAt);
     bool ParseLine(std::string_view line);
     void ParseRecord(std::uint16_t address, std::string_view data);

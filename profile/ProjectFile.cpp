@@ -49,16 +49,16 @@ void TProfile::WriteEndLine(std::string_view fileName)
     Lines->push_back("# End of file " + OneLine(fileName));
 }
 
-bool TProfile::LoadFromLines()
+TLoadResult TProfile::LoadFromLines()
 {
     DefaultMessages();
     DefaultConfig();
     DefaultPoints();
     DefaultBands();
-    if (!Lines || Lines->empty()) return true;
-    for (const std::string& line : *Lines)
-        if (!ParseLine(line)) return false;
-    return true;
+    if (!Lines) return {};
+    for (std::size_t i = 0; i < Lines->size(); ++i)
+        if (!ParseLine((*Lines)[i])) return {static_cast<int>(i + 1), (*Lines)[i]};
+    return {};
 }
 
 }  // namespace orvantis

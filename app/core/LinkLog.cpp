@@ -4,49 +4,54 @@
 
 namespace orvantis {
 
+void TLinkLog::Put(const QString& line)
+{
+    if (!FMuted) FLog(line);
+}
+
 void TLinkLog::DetectionStarted()
 {
-    FLog(QStringLiteral("Detecting equipment and COM port"));
+    Put(QStringLiteral("Detecting equipment and COM port"));
 }
 
 void TLinkLog::PortObjectFailed()
 {
-    FLog(QStringLiteral("Unable to create object port"));
+    Put(QStringLiteral("Unable to create object port"));
 }
 
 void TLinkLog::PortUnavailable(const QString& port)
 {
-    FLog(QStringLiteral("%1 not available").arg(port));
+    Put(QStringLiteral("%1 not available").arg(port));
 }
 
 void TLinkLog::PortNotUsed(const QString& port)
 {
-    FLog(QStringLiteral("%1 -> not used").arg(port));
+    Put(QStringLiteral("%1 -> not used").arg(port));
 }
 
 void TLinkLog::InstrumentFound(const TInstrumentInfo& instrument)
 {
-    FLog(QStringLiteral("%1 -> %2 ver%3").arg(instrument.Port, instrument.Name, instrument.VersionText));
+    Put(QStringLiteral("%1 -> %2 ver%3").arg(instrument.Port, instrument.Name, instrument.VersionText));
 }
 
 void TLinkLog::AreaStarted(TArea area)
 {
     switch (area) {
-    case TArea::Config: FLog(QStringLiteral("loading configuration data...")); break;
-    case TArea::Points: FLog(QStringLiteral("loading identification points data...")); break;
-    case TArea::Bands: FLog(QStringLiteral("loading identification Scan data...")); break;
-    case TArea::Messages: FLog(QStringLiteral("loading text messages data...")); break;
+    case TArea::Config: Put(QStringLiteral("loading configuration data...")); break;
+    case TArea::Points: Put(QStringLiteral("loading identification points data...")); break;
+    case TArea::Bands: Put(QStringLiteral("loading identification Scan data...")); break;
+    case TArea::Messages: Put(QStringLiteral("loading text messages data...")); break;
     }
 }
 
 void TLinkLog::ReplyRead(std::string_view line)
 {
-    FLog(DecodeText(line));
+    Put(DecodeText(line));
 }
 
 void TLinkLog::LineSent(std::string_view line, bool accepted)
 {
-    FLog(accepted ? DecodeText(line) + QStringLiteral(" OK") : QStringLiteral("error at: ") + DecodeText(line));
+    Put(accepted ? DecodeText(line) + QStringLiteral(" OK") : QStringLiteral("error at: ") + DecodeText(line));
 }
 
 }  // namespace orvantis

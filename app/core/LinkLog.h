@@ -13,6 +13,9 @@ class TLinkLog : public ILinkObserver {
 public:
     using TLogFn = std::function<void(const QString&)>;
     explicit TLinkLog(TLogFn log) : FLog(std::move(log)) {}
+    // Reads that only back up or compare the instrument leave the log to
+    // their own summary line.
+    void SetMuted(bool muted) { FMuted = muted; }
 
     void DetectionStarted() override;
     void PortObjectFailed() override;
@@ -24,7 +27,10 @@ public:
     void LineSent(std::string_view line, bool accepted) override;
 
 private:
+    void Put(const QString& line);
+
     TLogFn FLog;
+    bool FMuted = false;
 };
 
 }  // namespace orvantis

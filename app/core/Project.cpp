@@ -45,8 +45,10 @@ bool TProject::New()
     FFileName = UntitledName;
     FProjectOpen = true;
     FModelInHand = true;
+    FLoad = {};
     FProfile.SetDefaults();
     FModified = true;  // a new project counts as unsaved
+    FPristine = true;
     FLog(QStringLiteral("new file ") + FFileName);
     return true;
 }
@@ -79,10 +81,22 @@ bool TProject::Open()
     FProjectOpen = true;
     FModelInHand = true;
     FModified = false;
-    FProfile.LoadFromLines();  // a partly understood file still opens
+    FLoad = FProfile.LoadFromLines();  // a partly understood file still opens, but not silently
     FLog(QStringLiteral("open file ") + FFileName);
     for (std::size_t i = 0; i < FProjectLines.size() && i < 3; ++i) FLog(DecodeText(FProjectLines[i]));
+    if (IsPartlyLoaded()) {
+        FLog(PartLoadText());
+        FPrompter.Message(QStringLiteral("Warning"), PartLoadText(), TMsgIcon::Warning);
+    }
     return true;
+}
+
+QString TProject::PartLoadText() const
+{
+    return QStringLiteral("%1: line %2 not loaded: %3; the settings after it are at their defaults")
+        .arg(FFileName)
+        .arg(FLoad.RefusedLine)
+        .arg(DecodeText(FLoad.RefusedText));
 }
 
 bool TProject::Save()
@@ -118,6 +132,7 @@ bool TProject::SaveAs()
 
 void TProject::Drop()
 {
+    FLoad = {};
     FFileName.clear();
     FProjectOpen = false;
     FModified = false;
@@ -141,6 +156,19 @@ void TProject::AdoptReceived()
     FProjectOpen = true;
     FModelInHand = true;
     FModified = true;
+    FPristine = false;
+}
+
+void TProject::Restore(TLineList text, const QString& fileName)
+{
+    FProjectLines = std::move(text);
+    FFileName = fileName.isEmpty() ? UntitledName : fileName;
+    FProjectOpen = true;
+    FModelInHand = true;
+    FModified = true;
+    FPristine = false;
+    FLoad = FProfile.LoadFromLines();
+    FLog(QStringLiteral("restored unsaved changes of ") + FFileName);
 }
 
 const TLineList& TProject::Regenerate()

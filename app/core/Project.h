@@ -31,10 +31,23 @@ public:
     // The model holds settings to edit and send: after New, Open and every
     // Receive that reached the instrument, even one that read only part.
     bool HasModel() const { return FModelInHand; }
+    // Open stopped at a line it could not take: the settings after it are at
+    // their defaults. Holds until the next New, Open or Receive.
+    bool IsPartlyLoaded() const { return !FLoad; }
+    // "<file>: line N not loaded: <text>; the settings after it are at their defaults"
+    QString PartLoadText() const;
+
+    // Changes that no file holds yet and the user made or received: not
+    // a new project's untouched defaults. They are what a recovery copy keeps.
+    bool HasUnsavedWork() const { return FModelInHand && FModified && !FPristine; }
 
     // IEditedProject, for the editors.
     TProfile& GetProfile() override { return FProfile; }
-    void SetModified() override { FModified = true; }
+    void SetModified() override
+    {
+        FModified = true;
+        FPristine = false;
+    }
 
     // Each returns true when it was carried out, false when it was cancelled
     // or failed (the user has been told).
@@ -52,6 +65,8 @@ public:
     void DropModel();
     void ModelReceived();
     void AdoptReceived();
+    // A recovery copy brought back: an unsaved project under its old name.
+    void Restore(TLineList text, const QString& fileName);
     // Send: the project text regenerated from the model under the current name.
     const TLineList& Regenerate();
 
@@ -65,6 +80,8 @@ private:
     bool FProjectOpen = false;
     bool FModified = false;
     bool FModelInHand = false;
+    bool FPristine = false;
+    TLoadResult FLoad;
     TLineList FProjectLines;
     TProfile FProfile;
 };

@@ -12,7 +12,7 @@ namespace orvantis {
 
 enum class TMsgIcon { None, Information, Warning, Error, Question };
 
-enum class TMsgButton { None = 0, Ok = 1, Yes = 2, No = 4, Cancel = 8 };
+enum class TMsgButton { None = 0, Ok = 1, Yes = 2, No = 4, Cancel = 8, Restore = 16, Discard = 32 };
 Q_DECLARE_FLAGS(TMsgButtons, TMsgButton)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TMsgButtons)
 
@@ -34,6 +34,12 @@ public:
     // button, or Cancel where there is one, when the box is closed).
     virtual TMsgButton Message(const QString& caption, const QString& text, TMsgIcon icon,
                                TMsgButtons buttons = TMsgButton::Ok) = 0;
+    // A Yes/No warning whose safe answer is No: the default button, and what
+    // closing the box or nobody answering means. True for Yes.
+    virtual bool Confirm(const QString& caption, const QString& text)
+    {
+        return Message(caption, text, TMsgIcon::Warning, TMsgButton::Yes | TMsgButton::No) == TMsgButton::Yes;
+    }
     // Returns the chosen path, or nothing when the user cancels.
     virtual std::optional<QString> OpenFileName(const TFileDialogOptions& options) = 0;
     virtual std::optional<QString> SaveFileName(const TFileDialogOptions& options) = 0;

@@ -1,6 +1,13 @@
 #include "Session.h"
 
+#include "ProfileWords.h"
+#include "TextCodec.h"
+#include "TextFile.h"
 #include "TimeText.h"
+#include "UserFiles.h"
+
+#include <QDir>
+#include <QScopeGuard>
 
 namespace orvantis {
 
@@ -91,8 +98,19 @@ TTransferResult TSession::ReadInstrument()
     return TTransferResult::Complete;
 }
 
+// A project that did not load whole would put defaults into the instrument
+// for everything after the line that stopped it.
+bool TSession::ConfirmPartLoad()
+{
+    if (!FProject.IsPartlyLoaded() || FSendOptions.PartLoadAccepted) return true;
+    return FPrompter.Confirm(QStringLiteral("Warning"),
+                             FProject.PartLoadText() + QStringLiteral(".\n\nSend it to the instrument all the same?"));
+}
+
 TTransferResult TSession::Send()
 {
+    FLastBackup.clear();
+    if (!ConfirmPartLoad()) return TTransferResult::Cancelled;
     return RunOperation(QStringLiteral("send data"), [this] {
         if (!FindInstrument(QStringLiteral("ERROR: unable to send data. Check connection")))
             return TTransferResult::NoInstrument;
@@ -116,6 +134,18 @@ TTransferResult TSession::WriteInstrument()
 
     // The model's point count follows the version read here.
     FLink.RefreshVersion();
+    if (FSendOptions.BackUp) {
+        const QString problem = BackUpInstrument();
+        if (!problem.isEmpty()) {
+            FHost.Log(QStringLiteral("no backup of the instrument: ") + problem);
+            if (!FPrompter.Confirm(QStringLiteral("Warning"),
+                                   QStringLiteral("The instrument's settings could not be backed up: %1.\n\n"
+                                                  "Send without a backup?").arg(problem))) {
+                FHost.Log(QStringLiteral("nothing sent"));
+                return TTransferResult::Cancelled;
+            }
+        }
+    }
     // A copy: the lines sent are the text as it stood when the send began.
     const TLineList lines = FProject.Regenerate();
     FLink.SendAccessCode();
@@ -126,6 +156,71 @@ TTransferResult TSession::WriteInstrument()
     FHost.Log(QStringLiteral("processed %1 data lines of %2").arg(sent.RecordLines).arg(sent.LineCount));
     FLink.ResetInstrument();
     return TTransferResult::Complete;
+}
+
+QString TSession::ReadQuietly(TProfile& model)
+{
+    FLinkLog.SetMuted(true);
+    const auto unmute = qScopeGuard([this] { FLinkLog.SetMuted(false); });
+    model.SetDefaults();
+    const int failed = FLink.ReadAreas(ReadPlan(model), model);
+    if (failed == 0) return {};
+    return QStringLiteral("%1 of the 4 memory areas could not be read").arg(failed);
+}
+
+QString TSession::BackUpInstrument()
+{
+    FLink.SendAccessCode();
+    TProfile instrument(nullptr, FLink);
+    if (QString problem = ReadQuietly(instrument); !problem.isEmpty()) return problem;
+
+    const QString folder = FSendOptions.BackupFolder.isEmpty() ? DefaultBackupFolder() : FSendOptions.BackupFolder;
+    if (!QDir().mkpath(folder)) return QStringLiteral("the folder %1 cannot be made").arg(folder);
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString path = QDir(folder).filePath(BackupFileName(FLink.EquipmentName(), FLink.PortName(), now));
+    TLineList lines;
+    instrument.WriteProject(&lines, EncodeFileName(path), EncodeText(DateTimeText(now)));
+    if (const TFileResult saved = SaveTextLines(path, lines); !saved) return saved.Error;
+    FLastBackup = path;
+    FHost.Log(QStringLiteral("instrument settings backed up to ") + path);
+    return {};
+}
+
+TComparison TSession::Compare(bool afterReset)
+{
+    TComparison comparison;
+    comparison.Result = RunOperation(QStringLiteral("compare"), [&] {
+        if (afterReset && FLink.IsDetected() && !FLink.AwaitInstrument(10000)) {
+            FHost.Beep();
+            FHost.Log(QStringLiteral("ERROR: the instrument did not answer after its reset. Check connection"));
+            return TTransferResult::NoInstrument;
+        }
+        if (!FindInstrument(QStringLiteral("ERROR: unable to read the equipment. Check connection")))
+            return TTransferResult::NoInstrument;
+
+        TProfile instrument(nullptr, FLink);
+        QString problem;
+        try {
+            const TExchangeStart start = FLink.OpenExchange();
+            if (!start.Problem.isEmpty()) FHost.Log(start.Problem);
+            problem = ReadQuietly(instrument);
+        } catch (...) {
+            problem = QStringLiteral("an unexpected failure");
+        }
+        FLink.CloseExchange();
+        if (!problem.isEmpty()) {
+            FHost.Log(QStringLiteral("ERROR: ") + problem);
+            return TTransferResult::Incomplete;
+        }
+        for (const std::string& line : DifferencesInWords(FProject.Profile(), "the project", instrument, "the instrument"))
+            comparison.Differences << DecodeText(line);
+        for (const QString& line : comparison.Differences) FHost.Log(line);
+        FHost.Log(comparison.Differences.isEmpty()
+                      ? QStringLiteral("the instrument holds the settings of the project")
+                      : QStringLiteral("%1 settings differ between the project and the instrument").arg(comparison.Differences.size()));
+        return TTransferResult::Complete;
+    });
+    return comparison;
 }
 
 }  // namespace orvantis

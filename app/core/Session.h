@@ -11,6 +11,8 @@
 #include "Prompter.h"
 #include "SessionHost.h"
 
+#include <QStringList>
+
 #include <functional>
 
 namespace orvantis {
@@ -22,6 +24,22 @@ enum class TTransferResult {
     Incomplete,    // an area not read (Receive) or a line refused (Send)
     Failed,        // an unexpected failure, reported in an "Unable to ..." box
     Complete,
+};
+
+// What Send does besides sending.
+struct TSendOptions {
+    // Read the instrument's settings into a backup file before writing.
+    bool BackUp = true;
+    // Where the backups go; empty for the per-user backups folder.
+    QString BackupFolder;
+    // A project that was not loaded whole goes without asking first.
+    bool PartLoadAccepted = false;
+};
+
+// The instrument compared with the project.
+struct TComparison {
+    TTransferResult Result = TTransferResult::Failed;  // Complete when the instrument was read whole
+    QStringList Differences;                           // in words; empty when the two are the same
 };
 
 class TSession {
@@ -44,6 +62,14 @@ public:
     // Writes the project text regenerated from the model into the instrument,
     // line by line; resets the instrument only when every line was accepted.
     TTransferResult Send();
+    void SetSendOptions(const TSendOptions& options) { FSendOptions = options; }
+    const TSendOptions& SendOptions() const { return FSendOptions; }
+    // The backup file of the last Send, or empty when it made none.
+    const QString& LastBackup() const { return FLastBackup; }
+    // Reads the instrument (the project is not touched) and compares it with
+    // the project. afterReset: the instrument has just been reset by Send and
+    // is given up to 10 seconds to answer again.
+    TComparison Compare(bool afterReset = false);
 
 private:
     // One instrument operation: the link held, and its "Tools: <name> started
@@ -51,6 +77,12 @@ private:
     TTransferResult RunOperation(const QString& name, const std::function<TTransferResult()>& body);
     TTransferResult ReadInstrument();
     TTransferResult WriteInstrument();
+    bool ConfirmPartLoad();
+    // Reads the four areas into model without logging every reply; the
+    // reason when an area was not read whole.
+    QString ReadQuietly(TProfile& model);
+    // Empty when the backup was saved, else the reason it was not.
+    QString BackUpInstrument();
     TTransferResult Unable(const QString& text);
     bool FindInstrument(const QString& errorLine);
 
@@ -59,6 +91,8 @@ private:
     TLinkLog FLinkLog;
     TEquipmentLink FLink;  // before the project: the model asks it who the instrument is
     TProject FProject;
+    TSendOptions FSendOptions;
+    QString FLastBackup;
 };
 
 }  // namespace orvantis

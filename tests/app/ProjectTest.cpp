@@ -164,6 +164,23 @@ TEST_F(ProjectTest, ShortFilesLogOnlyTheLinesTheyHave)
     EXPECT_EQ(Log, QStringList{"open file " + Path("empty.pro")});
 }
 
+TEST_F(ProjectTest, AFileThatStopsLoadingIsSaidAndMarkedUntilTheNextNew)
+{
+    const QString path = Path("stray.pro");
+    ASSERT_TRUE(SaveTextLines(path, {"# site", "send *E2P00D34C414E00", "send    # note", "send *E2P1F00010300"}));
+    ASSERT_TRUE(OpenFile(path));
+    const QString said = path + QStringLiteral(": line 3 not loaded: send    # note; the settings after it are at their defaults");
+    EXPECT_EQ(Log.last(), said);
+    ASSERT_EQ(Prompter.Messages.size(), 1);
+    EXPECT_EQ(Prompter.Messages[0].Text, said);
+    EXPECT_EQ(Prompter.Messages[0].Icon, TMsgIcon::Warning);
+    EXPECT_TRUE(Project.IsPartlyLoaded());
+    EXPECT_STREQ(Project.Profile().GetMessageText(12), "LAN") << "what came before the line stands";
+
+    Project.New();
+    EXPECT_FALSE(Project.IsPartlyLoaded());
+}
+
 TEST_F(ProjectTest, AFileThatCannotBeReadChangesNothing)
 {
     const QString path = WriteProjectFile(QStringLiteral("good.pro"));

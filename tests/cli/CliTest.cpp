@@ -123,12 +123,13 @@ TEST_F(CliTest, ResaveReadsTheRecordsAndWritesAWholeProject)
     EXPECT_EQ(lines[76], "send *E2P00D34C414E00    #LAN");
     EXPECT_EQ(ReadAll(Path("in.pro")).left(12), "# hand made\n");
 
-    // A rejected line ends the load; what came before it stands.
+    // A rejected line ends the load: saving would write defaults over the
+    // settings after it, so nothing is written and the line is named.
     WriteAll(Path("cut.pro"), "send *E2P00D34C414E00\nsend\nsend *E2P1F00000F00000A00D20001000002020207\n");
-    EXPECT_EQ(Cli({"resave", Path("cut.pro"), Path("cut-out.pro")}).Exit, 0);
-    const QList<QByteArray> cut = FileLines(Path("cut-out.pro"));
-    EXPECT_EQ(cut[76], "send *E2P00D34C414E00    #LAN");
-    EXPECT_EQ(cut[6], "send *E2P1F00000300000A00D20001000002020208");
+    const TRun cut = Cli({"resave", Path("cut.pro"), Path("cut-out.pro")});
+    EXPECT_EQ(cut.Exit, 1);
+    EXPECT_TRUE(cut.Err.contains("line 2 not loaded: send;")) << cut.Err.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("cut-out.pro")));
 }
 
 TEST_F(CliTest, UsageErrorsExitWithTwoAndWriteNothing)

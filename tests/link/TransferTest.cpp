@@ -2,10 +2,12 @@
 #include "FakeDevices.h"
 #include "ScriptedPrompter.h"
 #include "Session.h"
+#include "TextFile.h"
 
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 using namespace orvantis;
 using namespace orvantis::test;
@@ -19,6 +21,15 @@ struct Bench {
     TSession Session{Host, Prompter, [this] { return std::make_unique<TInstrumentDevice>(Ports); }};
     TEquipmentLink& Link = Session.Link();
     TProject& Project = Session.Project();
+
+    // The send sequence itself; the backup before it has tests of its own.
+    Bench() { Session.SetSendOptions(NoBackup()); }
+    static TSendOptions NoBackup()
+    {
+        TSendOptions options;
+        options.BackUp = false;
+        return options;
+    }
 
     std::shared_ptr<sim::TSimInstrument> Instrument(const QString& com = QStringLiteral("COM1"), sim::TFaults faults = {})
     {
@@ -277,6 +288,33 @@ TEST(Transfer, APortThatWillNotOpenIsNamedWithItsReason)
                                                     "loading configuration data...", "*?E2P1F0000E"}));
     ASSERT_EQ(bench.Prompter.Messages.size(), 2);
     EXPECT_EQ(bench.Prompter.Messages.last().Caption, "Warning");
+}
+
+TEST(Send, AsksBeforeSendingWhatCouldReplaceSettingsUnmeant)
+{
+    Bench bench;
+    auto instrument = bench.Instrument();
+    QTemporaryDir dir;
+    const QString stray = dir.filePath("stray.pro");
+    ASSERT_TRUE(SaveTextLines(stray, {"send *E2P00D34C414E00", "send    # note"}).Ok);
+    bench.Prompter.AnswerFile(stray);
+    ASSERT_TRUE(bench.Project.Open());
+    bench.Host.Lines.clear();
+    bench.Prompter.AnswerMessage(TMsgButton::No);  // "Send it to the instrument all the same?"
+    EXPECT_EQ(bench.Send(), TTransferResult::Cancelled);
+    EXPECT_EQ(bench.Prompter.Messages.last().Buttons, TMsgButton::Yes | TMsgButton::No);
+    EXPECT_TRUE(bench.Host.Lines.isEmpty());
+    EXPECT_EQ(instrument->CommandCount(), 0);
+
+    // A backup that cannot be kept: the user may still send.
+    ASSERT_TRUE(bench.NewProject());
+    TSendOptions options;
+    options.BackupFolder = stray;  // a file, not a folder
+    bench.Session.SetSendOptions(options);
+    bench.Prompter.AnswerMessage(TMsgButton::Yes);  // "Send without a backup?"
+    EXPECT_EQ(bench.Send(), TTransferResult::Complete);
+    EXPECT_TRUE(bench.Host.Lines.filter("no backup of the instrument: ").size() == 1);
+    EXPECT_EQ(bench.Session.LastBackup(), "");
 }
 
 TEST(Send, RefreshesTheVersionButNotItsText)

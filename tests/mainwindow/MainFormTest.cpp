@@ -6,16 +6,19 @@
 
 #include <QDialog>
 #include <QDir>
-#include <QTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
+
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +34,7 @@ protected:
         ASSERT_TRUE(FDir.isValid());
         FOldDir = QDir::currentPath();
         QDir::setCurrent(FDir.path());  // the log file goes to the current folder
+        qputenv("XDG_DATA_HOME", Path(QStringLiteral("data")).toLocal8Bit());  // recovery copies, backups
         FForm = std::make_unique<TMainForm>(FPrompter);
     }
     void TearDown() override
@@ -383,6 +387,79 @@ TEST_F(MainFormTest, EditorsAndToolsAreStartedBetweenTheirLogLines)
     // A new project is unsaved: closing asks first.
     FPrompter.AnswerMessage(TMsgButton::No);
     EXPECT_TRUE(FForm->close());
+}
+
+
+// An editor whose user renames the first point and presses OK.
+class TRenamingDialog : public QDialog {
+public:
+    explicit TRenamingDialog(IEditedProject& project) : FProject(project) {}
+    int exec() override
+    {
+        FProject.GetProfile().SetPointName(0, "KEPT");
+        FProject.SetModified();
+        QTimer::singleShot(0, this, &QDialog::accept);
+        return QDialog::exec();
+    }
+
+private:
+    IEditedProject& FProject;
+};
+
+TEST_F(MainFormTest, UnsavedChangesOfAKilledWindowComeBackAtTheNextStart)
+{
+    {
+        TRenamingDialog editor(FForm->EditedProject());
+        FForm->SetCfgEditor(&editor);
+        FForm->Action(TCommand::FileNew)->trigger();
+        FForm->Action(TCommand::EditConfig)->trigger();
+        FForm->SetCfgEditor(nullptr);
+    }
+    FForm.reset();  // no close: as after a kill or a power cut
+
+    FForm = std::make_unique<TMainForm>(FPrompter);
+    FPrompter.AnswerMessage(TMsgButton::Restore);
+    FForm->OfferRecovery();
+    ASSERT_EQ(FPrompter.Messages.size(), 1);
+    EXPECT_EQ(FPrompter.Messages[0].Buttons, TMsgButton::Restore | TMsgButton::Discard);
+    EXPECT_EQ(FForm->Project().FileName(), QStringLiteral("Untitled.PRO"));
+    EXPECT_TRUE(FForm->Project().IsModified());
+    EXPECT_STREQ(FForm->Project().Profile().GetPointName(0), "KEPT    ");
+    EXPECT_TRUE(FForm->Action(TCommand::FileSave)->isEnabled());
+
+    // A normal close ends the copy: nothing is offered at the next start.
+    FPrompter.AnswerMessage(TMsgButton::No);
+    EXPECT_TRUE(FForm->close());
+    FForm = std::make_unique<TMainForm>(FPrompter);
+    FForm->OfferRecovery();
+    EXPECT_EQ(FPrompter.Messages.size(), 2);
+}
+
+TEST(MainProgram, ASignalClosesTheWindowAsItsCloseBoxDoesAndKeepsTheLog)
+{
+    QTemporaryDir work;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), work.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("ORVANTIS_PORT_DIR"), work.path());
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(work.path());
+    program.start(QStringLiteral(ORVANTIS_APP_PATH), QStringList());
+    ASSERT_TRUE(program.waitForStarted(30000));
+    // The window has started once its recovery lock is there; the signal
+    // handling is in place by then, or the signal waits for it.
+    const QDir recovery(work.filePath(QStringLiteral("data/orvantis/recovery")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !recovery.entryList({QStringLiteral("*.lock")}, QDir::Files).isEmpty(); }, 30000));
+
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    const QStringList log = QString::fromUtf8(orvantis::test::ReadAll(work.filePath(QStringLiteral("ORVANTIS+.LOG"))))
+                                .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_GE(log.size(), 2);
+    EXPECT_TRUE(log[log.size() - 2].startsWith(QStringLiteral("Ended at ")));
+    EXPECT_TRUE(log.last().startsWith(QStringLiteral("Elapsed time: ")));
 }
 
 }  // namespace

@@ -13,7 +13,10 @@ const std::string Band3 = "send *E2P0F3000E1F50500C2EB0B0107004102";
 
 TEST_F(LoadFromLinesTest, StopsAtTheFirstRejectedLine)
 {
-    EXPECT_FALSE(Load({"# header", Config1, "send    # nothing to send", Band3}));
+    const TLoadResult stopped = Load({"# header", Config1, "send    # nothing to send", Band3});
+    EXPECT_FALSE(stopped);
+    EXPECT_EQ(stopped.RefusedLine, 3);
+    EXPECT_EQ(stopped.RefusedText, "send    # nothing to send");
     EXPECT_EQ(Profile.GetPointIndex(), 1);
     EXPECT_EQ(Profile.GetBandStart(3), 306000000u);
 

@@ -33,7 +33,7 @@ protected:
     void UseIsdbT() { Identity.Set(IsdbTModelRow, 3.0f); }
 
     // Replaces the model's lines and loads them.
-    bool Load(std::vector<std::string> lines)
+    TLoadResult Load(std::vector<std::string> lines)
     {
         Lines = std::move(lines);
         return Profile.LoadFromLines();

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -44,6 +45,10 @@ protected:
         ASSERT_TRUE(FDir.isValid());
         qputenv("ORVANTIS_PORT_DIR", FDir.path().toLocal8Bit());
         Prompter.SetAutoOk(true);
+        // The send sequence itself; the backups before it have tests of their own.
+        TSendOptions options;
+        options.BackUp = false;
+        Session.SetSendOptions(options);
     }
     void TearDown() override { qunsetenv("ORVANTIS_PORT_DIR"); }
 
@@ -144,7 +149,7 @@ TEST_F(PtyTransfer, ARefusedRecordFailsTheCliSend)
     const QString file = FDir.filePath("project.pro");
     ASSERT_EQ(Cli({"new", file}), 0);
     QByteArray out;
-    EXPECT_EQ(Cli({"send", file}, &out), 1);
+    EXPECT_EQ(Cli({"send", "--no-backup", file}, &out), 1);
     EXPECT_TRUE(out.contains("error at: send *E2P0F20"));
     EXPECT_FALSE(out.contains("sent to remote equipment"));
 }
@@ -191,4 +196,73 @@ TEST_F(PtyTransfer, ASlowInstrumentJustInsideTheTimeOutsStillAnswers)
     ASSERT_EQ(Host.Lines.size(), 6);
     for (int reply : {1, 3, 5}) EXPECT_TRUE(Host.Lines[reply].startsWith("*E2P")) << Host.Lines[reply].toStdString();
     Link.CloseExchange();
+}
+
+// The send's backup is what the instrument held before: the simulator's
+// memory file as it was when it started.
+TEST_F(PtyTransfer, TheCliSendKeepsABackupOfWhatTheInstrumentHeld)
+{
+    const QString memory = FDir.filePath("memory.pro");
+    const QString before = FDir.filePath("before.pro");
+    const QString backups = FDir.filePath("backups");
+    ASSERT_EQ(Cli({"new", before}), 0);
+    TLineList edited;
+    ASSERT_TRUE(LoadTextLines(before, edited).Ok);
+    for (std::string& line : edited)
+        if (line.rfind("send *E2P0800", 0) == 0) line = "send *E2P0800D0B90C000001080000FFFF004649454C44203031    #FIELD 01";
+    ASSERT_TRUE(SaveTextLines(memory, edited).Ok);
+    Sim(1, {"--eeprom", memory});
+
+    const QString project = FDir.filePath("project.pro");
+    ASSERT_EQ(Cli({"new", project}), 0);
+    QByteArray out;
+    ASSERT_EQ(Cli({"send", "--backup-dir", backups, project}, &out), 0) << out.constData();
+    const QStringList kept = QDir(backups).entryList({"OV+_DVB-T2-COM1-*.pro"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_TRUE(out.contains("instrument settings backed up to " + QDir(backups).filePath(kept[0]).toUtf8()));
+    EXPECT_EQ(RecordLinesOf(QDir(backups).filePath(kept[0])).join('\n').toStdString(),
+              RecordLinesOf(memory).join('\n').toStdString());
+}
+
+TEST_F(PtyTransfer, ASendWhoseBackupCannotBeReadWritesNothing)
+{
+    const QString memory = FDir.filePath("memory.pro");
+    TSimProcess& sim = Sim(1, {"--eeprom", memory, "--nak-at", "0F20"});
+    const QString project = FDir.filePath("project.pro");
+    ASSERT_EQ(Cli({"new", project}), 0);
+    QByteArray out;
+    EXPECT_EQ(Cli({"send", "--backup-dir", FDir.filePath("backups"), project}, &out), 1);
+    EXPECT_TRUE(out.contains("no backup of the instrument: 1 of the 4 memory areas could not be read"));
+    EXPECT_FALSE(out.contains(" OK"));
+    ASSERT_TRUE(sim.Stop());
+    EXPECT_FALSE(QFile::exists(memory)) << "the simulator saves its memory only after a write";
+}
+
+TEST_F(PtyTransfer, VerifyAndDiffNameExactlyTheSettingsThatDiffer)
+{
+    Sim(1);
+    const QString received = FDir.filePath("received.pro");
+    ASSERT_EQ(Cli({"receive", received}), 0);
+    TFixedIdentity identity(15, 1.2f);
+    TScriptedPrompter prompter;
+    TProject project(identity, prompter, [](const QString&) {});
+    prompter.AnswerFile(received);
+    ASSERT_TRUE(project.Open());
+    project.Profile().SetPointFreq(11, 482000);
+    project.Profile().SetMessageText(12, "RED:");
+    const QString edited = FDir.filePath("edited.pro");
+    prompter.AnswerFile(edited);
+    ASSERT_TRUE(project.SaveAs());
+
+    const QStringList expected{"Point 12 frequency: 482000 kHz in the project, 818000 kHz in the instrument",
+                               "Message 12: \"RED:\" in the project, \"NET:\" in the instrument"};
+    QByteArray out;
+    EXPECT_EQ(Cli({"verify", edited}, &out), 1);
+    EXPECT_EQ(QString::fromUtf8(out).split('\n').filter(" in the instrument"), expected);
+    EXPECT_EQ(Cli({"diff", edited, received}, &out), 1);
+    EXPECT_EQ(QString::fromUtf8(out).split('\n', Qt::SkipEmptyParts).size(), 2);
+
+    EXPECT_EQ(Cli({"send", "--no-backup", "--verify", edited}, &out), 0) << out.constData();
+    EXPECT_TRUE(out.contains("the instrument holds the settings of the project"));
+    EXPECT_EQ(Cli({"diff", edited, edited}, &out), 0);
 }

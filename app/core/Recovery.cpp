@@ -1,0 +1,83 @@
+#include "Recovery.h"
+
+#include "TextFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QUuid>
+
+#include <algorithm>
+
+namespace orvantis {
+
+TRecovery::TRecovery(QString folder) : FFolder(std::move(folder))
+{
+}
+
+TRecovery::~TRecovery() = default;
+
+QString TRecovery::PathOf(const QString& id, const char* suffix) const
+{
+    return QDir(FFolder).filePath(id + QLatin1String(suffix));
+}
+
+bool TRecovery::Start()
+{
+    if (!QDir().mkpath(FFolder)) return false;
+    FId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    FLock = std::make_unique<QLockFile>(PathOf(FId, ".lock"));
+    // Held for the whole run: only a dead owner makes it stale.
+    FLock->setStaleLockTime(0);
+    if (FLock->tryLock(0)) return true;
+    FLock.reset();
+    return false;
+}
+
+bool TRecovery::Keep(const TLineList& text, const QString& fileName)
+{
+    if (!FLock) return false;
+    const TLineList name{fileName.toUtf8().toStdString()};
+    // The name first: a copy is never there without it.
+    return SaveTextLines(PathOf(FId, ".name"), name) && SaveTextLines(PathOf(FId, ".pro"), text);
+}
+
+void TRecovery::Discard()
+{
+    if (!FLock) return;
+    QFile::remove(PathOf(FId, ".pro"));
+    QFile::remove(PathOf(FId, ".name"));
+}
+
+QList<TRecovery::TLeftCopy> TRecovery::LeftBehind() const
+{
+    QList<TLeftCopy> copies;
+    const QFileInfoList files = QDir(FFolder).entryInfoList({QStringLiteral("*.pro")}, QDir::Files);
+    for (const QFileInfo& file : files) {
+        const QString id = file.completeBaseName();
+        if (id == FId) continue;
+        QLockFile owner(PathOf(id, ".lock"));
+        owner.setStaleLockTime(0);
+        if (!owner.tryLock(0)) continue;  // its program still runs
+        owner.unlock();
+        TLineList name;
+        LoadTextLines(PathOf(id, ".name"), name);
+        copies.append({id, name.empty() ? QString() : QString::fromUtf8(name.front()), file.lastModified()});
+    }
+    std::sort(copies.begin(), copies.end(), [](const TLeftCopy& a, const TLeftCopy& b) { return a.Kept > b.Kept; });
+    return copies;
+}
+
+bool TRecovery::Read(const TLeftCopy& copy, TLineList& text) const
+{
+    return LoadTextLines(PathOf(copy.Id, ".pro"), text).Ok;
+}
+
+void TRecovery::Forget(const TLeftCopy& copy) const
+{
+    for (const char* suffix : {".pro", ".name", ".lock"}) QFile::remove(PathOf(copy.Id, suffix));
+}
+
+}  // namespace orvantis

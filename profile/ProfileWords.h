@@ -1,0 +1,33 @@
+#pragma once
+// The model in words a technician reads: every setting with a label and its
+// value with units ("Point 12 frequency", "474000 kHz"), for showing a
+// project and for saying where two sets of settings differ.
+
+#include "Profile.h"
+
+#include <string>
+#include <vector>
+
+namespace orvantis {
+
+struct TSettingWords {
+    std::string Label;  // "Scan band 2 start"
+    std::string Value;  // "177500 kHz"; 8-bit texts as they are stored
+};
+
+// Every setting the instrument gives back when it is read, in a fixed order:
+// the configuration, the first PointCount() points, the four scan bands and
+// the 57 messages. Left out is the configuration's bandwidth byte, which the
+// read request does not cover.
+std::vector<TSettingWords> SettingsInWords(const TProfile& model);
+
+// "Point 12 frequency: 474000 kHz in the project, 482000 kHz in the
+// instrument", one line per setting that differs; empty when none does.
+std::vector<std::string> DifferencesInWords(const TProfile& first, const std::string& firstName,
+                                            const TProfile& second, const std::string& secondName);
+
+// The whole project as text lines: the configuration, a table of the
+// detection points, the scan bands and the messages.
+std::vector<std::string> ProjectInWords(const TProfile& model);
+
+}  // namespace orvantis
