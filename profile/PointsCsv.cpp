@@ -182,11 +182,10 @@ TPointRecords ReadPointRecords(std::string_view text, int pointCount, THeaderRow
         const int rowNumber = static_cast<int>(r) + 1;
         if (IsBlankRow(row)) continue;
         // Empty cells past the last column are what some spreadsheets leave.
+        const std::string cellCount = std::to_string(row.size()) + " cells for " + std::to_string(columns.size()) + " columns";
         for (std::size_t k = columns.size(); k < row.size(); ++k)
-            if (!TrimmedCell(row[k]).empty())
-                return fail(rowNumber, {}, std::to_string(row.size()) + " cells; the header has " + std::to_string(columns.size()));
-        if (row.size() < columns.size())
-            return fail(rowNumber, {}, std::to_string(row.size()) + " cells; the header has " + std::to_string(columns.size()));
+            if (!TrimmedCell(row[k]).empty()) return fail(rowNumber, {}, cellCount);
+        if (row.size() < columns.size()) return fail(rowNumber, {}, cellCount);
 
         TPointRecord record;
         record.Row = rowNumber;
@@ -210,16 +209,24 @@ TPointRecords ReadPointRecords(std::string_view text, int pointCount, THeaderRow
 
 TPointsCsvResult ParsePointsCsv(std::string_view text, const TProfile& profile)
 {
+    const TPointRules rules = TPointRules::Of(profile);
+    return ParsePointsCsv(text, profile, THeaderRow::Required,
+                          [&](int point) { return EntryWords(point, ShownEntry(profile, point, rules)); });
+}
+
+TPointsCsvResult ParsePointsCsv(std::string_view text, const TProfile& profile, THeaderRow header,
+                                const TCurrentWords& current)
+{
     TPointsCsvResult result;
     const TPointRules rules = TPointRules::Of(profile);
-    TPointRecords records = ReadPointRecords(text, rules.Count, THeaderRow::Required);
+    TPointRecords records = ReadPointRecords(text, rules.Count, header);
     if (records.Problem) {
         result.Problem = records.Problem;
         return result;
     }
     for (const TPointRecord& record : records.Records) {
         const TPointEntry shown = ShownEntry(profile, record.Point, rules);
-        TPointWords words = EntryWords(record.Point, shown);
+        TPointWords words = current(record.Point);
         for (int c = 0; c < PointColumnCount; ++c)
             if (record.Cells[c]) words[c] = *record.Cells[c];
         const std::variant<TPointEntry, TCellProblem> read = ReadPointWords(words, shown, rules);

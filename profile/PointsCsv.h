@@ -12,6 +12,7 @@
 
 #include "PointWords.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,6 +64,11 @@ struct TPointsCsvResult {
 // the instrument the model follows, over the points as they stand (columns
 // left out keep their values). Needs nothing but the model.
 TPointsCsvResult ParsePointsCsv(std::string_view text, const TProfile& profile);
+// The same over rows being edited elsewhere (the point list): current(i)
+// gives the words of point i as they stand there.
+using TCurrentWords = std::function<TPointWords(int point)>;
+TPointsCsvResult ParsePointsCsv(std::string_view text, const TProfile& profile, THeaderRow header,
+                                const TCurrentWords& current);
 // Stores what ParsePointsCsv gave, as the points editor stores points.
 void ApplyPointChanges(TProfile& profile, const std::vector<TPointChange>& changes);
 

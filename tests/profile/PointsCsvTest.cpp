@@ -100,7 +100,7 @@ TEST_F(PointsCsvTest, AnyFailingRowOrCellIsNamedAndNothingIsToBeChanged)
         {0, 3.0f, "index,guard\n1,1/8", "Row 2, column guard: fixed at 1/4 on this instrument"},
         {IsdbTModelRow, 3.0f, "index,bandwidth\n1,8 MHz", "Row 2, column bandwidth: fixed at 6 MHz on this instrument"},
         {0, 3.0f, "index,standard\n1,ISDB-T", "Row 2, column standard: \"ISDB-T\" is not one of DVB-T, DVB-T2"},
-        {0, 3.0f, "index,name\n1,A,B", "Row 2: 3 cells; the header has 2"},
+        {0, 3.0f, "index,name\n1,A,B", "Row 2: 3 cells for 2 columns"},
         {0, 3.0f, "index,name\n1,\"AB\n", "Row 2: a quotation mark is not closed"},
         {0, 3.0f, "index,name\n1,\xFF", "the text is not UTF-8"},
     };
