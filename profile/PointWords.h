@@ -1,8 +1,9 @@
 #pragma once
 // Detection points in words: the lists the points editor offers, what the
 // instrument lets the user change, and one point as the editor shows it.
-// The points editor, the point list, the CSV files and any text view of a
-// project all read and write points through these rules.
+// The points editor takes its lists, limits and enabling from here; the
+// point list, points files and any text view of a project read and write
+// points through these rules.
 //
 // Words are UTF-8; the model's names are 8-bit text, one byte per character
 // (the first 256 code points).
