@@ -39,6 +39,7 @@ constexpr TCommandInfo Commands[] = {
     {TCommand::EditPoint, "&Point", "Edit detection points", ImagePoints},
     {TCommand::EditConfig, "&Config", "Edit equipment configuration", ImageConfig},
     {TCommand::EditMessage, "&Message", "Edit text messages", ImageMessages},
+    {TCommand::EditPointList, "Point &List...", "Edit every detection point in one list", -1},
     {TCommand::SendData, "&Send", "Send data to equipment", ImageSend},
     {TCommand::ReceiveData, "&Receive", "Receive data from the equipment", ImageReceive},
     {TCommand::ToolsCompare, "&Compare with instrument", "Read the equipment and compare it with the project", -1},
@@ -111,6 +112,7 @@ void TMainForm::CreateActions()
     bind(TCommand::EditPoint, &TMainForm::EditPointExecute);
     bind(TCommand::EditConfig, &TMainForm::EditConfigExecute);
     bind(TCommand::EditMessage, &TMainForm::EditMessageExecute);
+    bind(TCommand::EditPointList, &TMainForm::EditPointListExecute);
     bind(TCommand::SendData, &TMainForm::SendDataExecute);
     bind(TCommand::ReceiveData, &TMainForm::ReceiveDataExecute);
     bind(TCommand::ToolsCompare, &TMainForm::ToolsCompareExecute);
@@ -132,6 +134,7 @@ void TMainForm::UpdateActions()
     enable(TCommand::EditPoint, hasModel && model.HasPoints());
     enable(TCommand::EditConfig, hasModel && model.HasConfig());
     enable(TCommand::EditMessage, hasModel && model.HasMessages());
+    enable(TCommand::EditPointList, hasModel && model.HasPoints());
     enable(TCommand::SendData, hasModel && FRunning != TCommand::SendData);
     enable(TCommand::ToolsCompare, hasModel && FRunning != TCommand::ToolsCompare);
     for (TCommand own : {TCommand::ReceiveData, TCommand::ToolsDetect, TCommand::ToolsEditor, TCommand::ToolsTerm})
@@ -160,7 +163,7 @@ void TMainForm::CreateMenus()
     add(file, {TCommand::FileExit});
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    add(edit, {TCommand::EditPoint, TCommand::EditConfig, TCommand::EditMessage});
+    add(edit, {TCommand::EditPoint, TCommand::EditConfig, TCommand::EditMessage, TCommand::EditPointList});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     add(tools, {TCommand::SendData, TCommand::ReceiveData, TCommand::ToolsCompare, TCommand::ToolsBackUp});
@@ -407,6 +410,11 @@ void TMainForm::EditConfigExecute()
 void TMainForm::EditMessageExecute()
 {
     RunEditor(FMessEditDlg, QStringLiteral("text messages editor"));
+}
+
+void TMainForm::EditPointListExecute()
+{
+    RunEditor(FPointListDlg, QStringLiteral("point list"));
 }
 
 void TMainForm::SendDataExecute()

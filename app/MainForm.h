@@ -28,7 +28,7 @@ namespace orvantis {
 // The commands of the menu and the tool bar.
 enum class TCommand {
     FileNew, FileOpen, FileSave, FileSaveAs, FileExit,
-    EditPoint, EditConfig, EditMessage,
+    EditPoint, EditConfig, EditMessage, EditPointList,
     SendData, ReceiveData, ToolsCompare, ToolsBackUp, ToolsEditor, ToolsTerm, ToolsMonitor, ToolsDetect,
     HelpAbout,
     Count
@@ -62,6 +62,7 @@ public:
     void SetCfgEditor(QDialog* dialog) { FCfgEditorDlg = dialog; }
     void SetDetPointsEditor(QDialog* dialog) { FDetPointsDlg = dialog; }
     void SetMessEditor(QDialog* dialog) { FMessEditDlg = dialog; }
+    void SetPointListEditor(QDialog* dialog) { FPointListDlg = dialog; }
     // Runs the terminal tool until the user leaves it.
     void SetTerminalRunner(TTerminalRunner runner) { FTerminalRunner = std::move(runner); }
 
@@ -89,6 +90,7 @@ private slots:
     void EditPointExecute();
     void EditConfigExecute();
     void EditMessageExecute();
+    void EditPointListExecute();
     void SendDataExecute();
     void ReceiveDataExecute();
     void ToolsCompareExecute();
@@ -145,6 +147,7 @@ private:
     QDialog* FCfgEditorDlg = nullptr;
     QDialog* FDetPointsDlg = nullptr;
     QDialog* FMessEditDlg = nullptr;
+    QDialog* FPointListDlg = nullptr;
 };
 
 }  // namespace orvantis

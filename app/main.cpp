@@ -8,6 +8,7 @@
 #include "MainForm.h"
 #include "MessEditDlg.h"
 #include "PasswordDlg.h"
+#include "PointListDlg.h"
 #include "ProgramInfo.h"
 #include "QtPrompter.h"
 #include "ScratchPad.h"
@@ -39,6 +40,7 @@ int main(int argc, char* argv[])
         // The messages editor listens to the password dialog from its construction.
         auto* passwordDlg = new orvantis::TPasswordDlg(&mainForm);
         mainForm.SetMessEditor(new orvantis::TMessEditDlg(project, *passwordDlg, &mainForm));
+        mainForm.SetPointListEditor(new orvantis::TPointListDlg(project, prompter, &mainForm));
         // The terminal runs in a console window of its own, beside the main window,
         // on the port that detection found, if any.
         mainForm.SetTerminalRunner([&mainForm, &prompter] {

@@ -4,6 +4,7 @@
 #include "CliCommand.h"
 #include "CliPrompter.h"
 #include "InstrumentCommands.h"
+#include "PointsCommands.h"
 #include "ProgramInfo.h"
 #include "ProjectCommands.h"
 #include "TermCommand.h"
@@ -47,7 +48,7 @@ struct TCommandEntry {
 constexpr TCommandEntry CommandTable[] = {
     {"new", RunNew},         {"resave", RunResave},   {"ports", RunPorts}, {"detect", RunDetect},
     {"receive", RunReceive}, {"send", RunSend},       {"verify", RunVerify}, {"term", RunTerm},
-    {"show", RunShow},       {"diff", RunDiff},
+    {"show", RunShow},       {"diff", RunDiff},       {"points", RunPoints},
 };
 
 }  // namespace
@@ -64,6 +65,11 @@ int main(int argc, char* argv[])
         "Commands:\n"
         "  new OUT.pro             a new project with the factory defaults, saved as OUT.pro\n"
         "  resave IN.pro OUT.pro   opens IN.pro and saves it as OUT.pro\n"
+        "  points export IN.pro OUT.csv\n"
+        "                          writes the detection points of IN.pro as CSV\n"
+        "  points import IN.pro POINTS.csv OUT.pro\n"
+        "                          IN.pro with the points of POINTS.csv, saved as OUT.pro\n"
+        "                          (nothing is written unless every row passes the checks)\n"
         "  ports                   lists COM1 to COM40 and the devices they stand for\n"
         "  detect                  looks for the instrument on COM1 to COM40 (exit 0 when found)\n"
         "  receive OUT.pro         reads the instrument's settings and saves them as OUT.pro\n"
@@ -89,7 +95,7 @@ int main(int argc, char* argv[])
                       QStringLiteral("send: the folder of the backups (default ~/.local/share/orvantis/backups)."),
                       QStringLiteral("DIR")});
     parser.addOption({QStringLiteral("verify"), QStringLiteral("send: read the instrument back and compare afterwards.")});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, show, diff, ports, detect, receive, send, verify or term"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, show, diff, points, ports, detect, receive, send, verify or term"));
     if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::printf("%s", qPrintable(parser.helpText()));

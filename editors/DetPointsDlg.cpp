@@ -3,6 +3,7 @@
 #include "DialogParts.h"
 #include "EditedProject.h"
 #include "NumberText.h"
+#include "PointWords.h"
 #include "Prompter.h"
 #include "TextCodec.h"
 #include "WrapUpDown.h"
@@ -18,25 +19,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvantis {
 
 namespace {
 
-constexpr std::uint32_t MaxFreqKHz = 858000;
-constexpr std::uint32_t MinFreqKHz = 170000;
-constexpr std::uint32_t BaseModelMinFreqKHz = 474000;
-constexpr int FieldLength = 8;
+constexpr int FrequencyFieldLength = 8;
 
 const QString ErrorCaption = QStringLiteral("ORVANTIS+ error");
 const QString AutoHint = QStringLiteral("Usually, left as Auto");
-const QString IsdbTItem = QStringLiteral("ISDB-T");
-
-constexpr std::uint8_t DvbT2Standard = 9;
-constexpr std::uint8_t IsdbTStandard = 10;
-constexpr std::uint8_t IsdbTGuard = 1;  // 1/8
-constexpr std::uint8_t IsdbTBw = 6;
 
 // Whole kHz with one decimal, as "650000.0". The value is shown exactly, so
 // confirming a point the user did not touch stores what was there.
@@ -45,13 +38,20 @@ QString FrequencyText(std::uint32_t kHz)
     return FormatWholeOneDecimal(kHz);
 }
 
-QComboBox* MakeList(QWidget* parent, const QString& name, const QStringList& items, const QString& hint)
+QComboBox* MakeList(QWidget* parent, const QString& name, std::span<const std::string_view> words, const QString& hint)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
-    list->addItems(items);
+    list->addItems(ListItems(words));
     list->setToolTip(hint);
     return list;
+}
+
+// The item of the whole standards list that the list on screen shows.
+int StandardItemShown(const QComboBox* list)
+{
+    const QStringList all = ListItems(StandardWords);
+    return std::max<int>(0, static_cast<int>(all.indexOf(list->currentText())));
 }
 
 }  // namespace
@@ -74,22 +74,18 @@ void TDetPointsDlg::BuildControls()
 
     EdFreqKHz = new QLineEdit(this);
     EdFreqKHz->setObjectName(QStringLiteral("EdFreqKHz"));
-    EdFreqKHz->setMaxLength(FieldLength);
+    EdFreqKHz->setMaxLength(FrequencyFieldLength);
     EdFreqKHz->setAlignment(Qt::AlignRight);
     EdFreqKHz->installEventFilter(this);
     EdName = new QLineEdit(this);
     EdName->setObjectName(QStringLiteral("EdName"));
-    EdName->setMaxLength(FieldLength);
+    EdName->setMaxLength(PointNameLength);
     SpecInvCBox = new QCheckBox(QStringLiteral("Spectral inversion"), this);
     SpecInvCBox->setObjectName(QStringLiteral("SpecInvCBox"));
     SpecInvCBox->setToolTip(QStringLiteral("Autodetected, if not specified"));
-    FFT = MakeList(this, QStringLiteral("FFT"), {QStringLiteral("2K"), QStringLiteral("8K")}, AutoHint);
-    Guard = MakeList(this, QStringLiteral("Guard"),
-                     {QStringLiteral("1/4"), QStringLiteral("1/8"), QStringLiteral("1/16"), QStringLiteral("1/32")},
-                     AutoHint);
-    BW = MakeList(this, QStringLiteral("BW"),
-                  {QStringLiteral("5 MHz"), QStringLiteral("6 MHz"), QStringLiteral("7 MHz"), QStringLiteral("8 MHz")},
-                  AutoHint);
+    FFT = MakeList(this, QStringLiteral("FFT"), FftWords, AutoHint);
+    Guard = MakeList(this, QStringLiteral("Guard"), GuardWords, AutoHint);
+    BW = MakeList(this, QStringLiteral("BW"), BandwidthWords, AutoHint);
     Standard = MakeList(this, QStringLiteral("Standard"), {}, AutoHint);
     SetStandardItems(false);
     connect(Standard, &QComboBox::activated, this, [this] { FStandardChosen = true; });
@@ -146,29 +142,21 @@ void TDetPointsDlg::BuildControls()
     connect(CancelBtn, &QPushButton::clicked, this, &TDetPointsDlg::reject);
 }
 
-bool TDetPointsDlg::IsRow(int row) const
-{
-    return FProfile->Equipment().GetEquipmentModel() == row;
-}
-
 void TDetPointsDlg::SetStandardItems(bool isdbTOnly)
 {
     Standard->clear();
-    if (isdbTOnly)
-        Standard->addItem(IsdbTItem);
-    else
-        Standard->addItems({QStringLiteral("DVB-T"), QStringLiteral("DVB-T2")});
+    Standard->addItems(ListItems(StandardChoices(isdbTOnly)));
     Standard->setCurrentIndex(0);
     Standard->setEnabled(!isdbTOnly);
 }
 
 void TDetPointsDlg::FormShow()
 {
-    const bool baseModel = IsRow(BaseModelRow);
-    const bool isdbT = IsRow(IsdbTModelRow);
-    FFT->setEnabled(baseModel);
-    SpecInvCBox->setEnabled(baseModel);
-    Guard->setEnabled(baseModel);
+    const TPointRules rules = TPointRules::Of(*FProfile);
+    const bool isdbT = rules.IsdbT;
+    FFT->setEnabled(rules.BaseModel);
+    SpecInvCBox->setEnabled(rules.BaseModel);
+    Guard->setEnabled(rules.BaseModel);
     BW->setEnabled(!isdbT);
     SetStandardItems(isdbT);
 
@@ -177,8 +165,8 @@ void TDetPointsDlg::FormShow()
     UpDown1->SetRange(1, FProfile->PointCount());
     UpDown1->SetPosition(1);
     FFT->setCurrentIndex(0);
-    Guard->setCurrentIndex(isdbT ? IsdbTGuard : 0);
-    if (isdbT) BW->setCurrentIndex(IsdbTBw - 5);
+    Guard->setCurrentIndex(isdbT ? IsdbTGuardItem : 0);
+    if (isdbT) BW->setCurrentIndex(IsdbTBandwidthItem);
     SpecInvCBox->setChecked(false);
     FExitPending = false;
 
@@ -192,27 +180,25 @@ void TDetPointsDlg::FormShow()
 void TDetPointsDlg::LoadPoint()
 {
     const std::uint16_t i = FCurrentPoint - 1;
-    const bool isdbT = IsRow(IsdbTModelRow);
+    const bool isdbT = TPointRules::Of(*FProfile).IsdbT;
 
     // The field may show more than it lets the user type, never less.
     const QString frequency = FrequencyText(FProfile->GetPointFreq(i));
-    EdFreqKHz->setMaxLength(std::max<int>(FieldLength, static_cast<int>(frequency.size())));
+    EdFreqKHz->setMaxLength(std::max<int>(FrequencyFieldLength, static_cast<int>(frequency.size())));
     EdFreqKHz->setText(frequency);
     SpecInvCBox->setChecked(FProfile->GetPointSpecInv(i) != 0);
 
-    const std::uint8_t guard = FProfile->GetPointGuard(i);
-    Guard->setCurrentIndex(guard <= 3 ? guard : 0);
+    Guard->setCurrentIndex(GuardItem(FProfile->GetPointGuard(i)));
     if (isdbT) {
         Guard->setEnabled(false);
-        Guard->setCurrentIndex(IsdbTGuard);
+        Guard->setCurrentIndex(IsdbTGuardItem);
     }
 
-    FFT->setCurrentIndex(FProfile->GetPointFFT(i) == 0 ? 0 : 1);
+    FFT->setCurrentIndex(FftItem(FProfile->GetPointFFT(i)));
 
-    const std::uint8_t bw = FProfile->GetPointBW(i);
-    BW->setCurrentIndex(bw >= 5 && bw <= 8 ? bw - 5 : 3);
+    BW->setCurrentIndex(BandwidthItem(FProfile->GetPointBW(i)));
     if (isdbT) {
-        BW->setCurrentIndex(IsdbTBw - 5);
+        BW->setCurrentIndex(IsdbTBandwidthItem);
         BW->setEnabled(false);
     }
 
@@ -220,8 +206,9 @@ void TDetPointsDlg::LoadPoint()
     // gets the instrument's own list back.
     FLoadedStandard = FProfile->GetPointStandard(i);
     FStandardChosen = false;
-    SetStandardItems(isdbT || FLoadedStandard == IsdbTStandard);
-    if (FLoadedStandard == DvbT2Standard && !isdbT) Standard->setCurrentIndex(1);
+    const int standard = StandardItem(FLoadedStandard);
+    SetStandardItems(isdbT || standard == StandardItemIsdbT);
+    if (standard == 1 && !isdbT) Standard->setCurrentIndex(1);
 
     // One character per byte both ways, so an untouched name is stored unchanged.
     EdName->setText(QString::fromLatin1(FProfile->GetPointName(i)));
@@ -245,10 +232,11 @@ bool TDetPointsDlg::FrequencyCheck()
     const std::optional<double> value = FrequencyValue();
     if (!value) return false;
     const double kHz = std::trunc(*value);
-    const std::uint32_t minimum = IsRow(BaseModelRow) ? BaseModelMinFreqKHz : MinFreqKHz;
+    const TPointRules rules = TPointRules::Of(*FProfile);
+    const std::uint32_t minimum = rules.MinKHz;
     // A negative entry counts as above the maximum.
-    if (kHz < 0 || kHz > MaxFreqKHz) {
-        EdFreqKHz->setText(FrequencyText(MaxFreqKHz));
+    if (kHz < 0 || kHz > rules.MaxKHz) {
+        EdFreqKHz->setText(FrequencyText(rules.MaxKHz));
         FPrompter.Message(ErrorCaption, QStringLiteral("Max Freq 858MHz"), TMsgIcon::Error);
         return false;
     }
@@ -270,19 +258,12 @@ void TDetPointsDlg::StorePoint()
     FProfile->SetPointFreq(i, static_cast<std::uint32_t>(*value));
 
     FProfile->SetPointSpecInv(i, SpecInvCBox->isChecked() ? 1 : 0);
-    const int bw = BW->currentIndex();
-    FProfile->SetPointBW(i, static_cast<std::uint8_t>(bw >= 0 ? bw + 5 : 8));
-    FProfile->SetPointFFT(i, FFT->currentIndex() == 1 ? 1 : 0);
-    const int guard = Guard->currentIndex();
-    FProfile->SetPointGuard(i, static_cast<std::uint8_t>(guard >= 0 ? guard : 0));
+    FProfile->SetPointBW(i, BandwidthValue(BW->currentIndex()));
+    FProfile->SetPointFFT(i, FftValue(FFT->currentIndex()));
+    FProfile->SetPointGuard(i, GuardValue(Guard->currentIndex()));
 
     std::uint8_t standard = FLoadedStandard;
-    if (FStandardChosen || IsRow(IsdbTModelRow)) {
-        if (Standard->currentIndex() == 1)
-            standard = DvbT2Standard;
-        else
-            standard = (Standard->count() == 1 && Standard->itemText(0) == IsdbTItem) ? IsdbTStandard : 0;
-    }
+    if (FStandardChosen || TPointRules::Of(*FProfile).IsdbT) standard = StandardValue(StandardItemShown(Standard));
     FProfile->SetPointStandard(i, standard);
 
     FProfile->SetPointName(i, EncodeText(EdName->text()));

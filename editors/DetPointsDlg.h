@@ -53,7 +53,6 @@ private:
     std::optional<double> FrequencyValue();
     void ScheduleExitCheck();
     void RunPendingExitCheck();
-    bool IsRow(int row) const;
 
     IEditedProject& FProject;
     TProfile* FProfile;

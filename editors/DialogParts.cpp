@@ -47,6 +47,13 @@ TIndexRow MakeIndexRow(QWidget* parent, const QString& label, const QString& edi
     return {row, edit, upDown};
 }
 
+QStringList ListItems(std::span<const std::string_view> words)
+{
+    QStringList items;
+    for (const std::string_view word : words) items << QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
+    return items;
+}
+
 void CentreOnScreen(QWidget* dialog)
 {
     if (const QScreen* where = dialog->screen()) dialog->move(where->availableGeometry().center() - dialog->rect().center());

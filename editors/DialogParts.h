@@ -4,6 +4,10 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
+
+#include <span>
+#include <string_view>
 
 class QHBoxLayout;
 class QLineEdit;
@@ -31,6 +35,9 @@ struct TIndexRow {
     TWrapUpDown* UpDown;
 };
 TIndexRow MakeIndexRow(QWidget* parent, const QString& label, const QString& editName);
+
+// The items of a list from the model's words ("2K", "8K").
+QStringList ListItems(std::span<const std::string_view> words);
 
 // The dialogs open in the middle of the screen they are on.
 void CentreOnScreen(QWidget* dialog);

@@ -11,7 +11,7 @@
 
 namespace orvantis {
 
-TFileResult LoadTextLines(const QString& path, TLineList& lines, qint64 maxBytes)
+TFileResult LoadTextBytes(const QString& path, QByteArray& bytes, qint64 maxBytes)
 {
     const QFileInfo info(path);
     if (!info.exists()) return TFileResult::Failure(QStringLiteral("The file %1 does not exist.").arg(path));
@@ -24,21 +24,23 @@ TFileResult LoadTextLines(const QString& path, TLineList& lines, qint64 maxBytes
     if (!file.open(QIODevice::ReadOnly))
         return TFileResult::Failure(QStringLiteral("Unable to read %1: %2.").arg(path, file.errorString()));
     // Read one byte past the bound, in case the file grew since it was examined.
-    const QByteArray bytes = file.read(maxBytes + 1);
+    bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return TFileResult::Failure(QStringLiteral("Unable to read %1: %2.").arg(path, file.errorString()));
     if (bytes.size() > maxBytes) return TFileResult::Failure(QStringLiteral("The file %1 is too large.").arg(path));
+    return {};
+}
+
+TFileResult LoadTextLines(const QString& path, TLineList& lines, qint64 maxBytes)
+{
+    QByteArray bytes;
+    if (TFileResult read = LoadTextBytes(path, bytes, maxBytes); !read) return read;
     lines = SplitLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     return {};
 }
 
-TFileResult SaveTextLines(const QString& path, const TLineList& lines)
+TFileResult SaveTextBytes(const QString& path, const QByteArray& bytes)
 {
-    QByteArray bytes;
-    for (const std::string& line : lines) {
-        bytes.append(line.data(), static_cast<qsizetype>(line.size()));
-        bytes.append("\r\n", 2);
-    }
     // QSaveFile writes a temporary file beside the target, syncs it and renames
     // it over the old file only when everything was written. Unbuffered, so
     // that a short write (disk full, file size limit) shows in write()'s count:
@@ -56,6 +58,16 @@ TFileResult SaveTextLines(const QString& path, const TLineList& lines)
     if (!file.commit())
         return TFileResult::Failure(QStringLiteral("Unable to write %1: %2.").arg(path, file.errorString()));
     return {};
+}
+
+TFileResult SaveTextLines(const QString& path, const TLineList& lines)
+{
+    QByteArray bytes;
+    for (const std::string& line : lines) {
+        bytes.append(line.data(), static_cast<qsizetype>(line.size()));
+        bytes.append("\r\n", 2);
+    }
+    return SaveTextBytes(path, bytes);
 }
 
 }  // namespace orvantis

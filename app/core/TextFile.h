@@ -22,5 +22,8 @@ inline constexpr qint64 MaxProjectFileSize = 4 * 1024 * 1024;
 
 TFileResult LoadTextLines(const QString& path, TLineList& lines, qint64 maxBytes = MaxProjectFileSize);
 TFileResult SaveTextLines(const QString& path, const TLineList& lines);
+// The same for files whose bytes are kept as they are (points files).
+TFileResult LoadTextBytes(const QString& path, QByteArray& bytes, qint64 maxBytes);
+TFileResult SaveTextBytes(const QString& path, const QByteArray& bytes);
 
 }  // namespace orvantis

@@ -143,6 +143,7 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndWriteNothing)
                                      {"--model", "-1", "new", Path("x.pro")},
                                      {"--fw", "fast", "new", Path("x.pro")},
                                      {"--bogus", "new", Path("x.pro")},
+                                     {"points", "export", Path("x.pro")},
                                      {"--model"}};
     for (const QStringList& args : misuses) {
         const TRun run = Cli(args);
@@ -218,6 +219,34 @@ TEST_F(CliTest, AnOutputThatCannotBeWrittenFailsWithOneAndKeepsTheOldFile)
     EXPECT_TRUE(run.Err.contains("Unable to save the file")) << run.Err.toStdString();
     EXPECT_EQ(ReadAll(Path("old.pro")), QByteArray("old project\r\n"));
     EXPECT_EQ(Entries(), (QStringList{"folder.pro", "old.pro", "plain.txt"}));
+}
+
+TEST_F(CliTest, PointsExportThenImportGivesBackTheSameProject)
+{
+    ASSERT_EQ(Cli({"--model", "14", "--fw", "2.5", "new", Path("base.pro")}).Exit, 0);
+    const QStringList base{"--model", "14", "--fw", "2.5", "points"};
+    const TRun exported = Cli(base + QStringList{"export", Path("base.pro"), Path("points.csv")});
+    EXPECT_EQ(exported.Exit, 0) << exported.Err.toStdString();
+    EXPECT_TRUE(exported.Out.endsWith("16 points exported to " + Path("points.csv").toUtf8() + "\n"));
+    EXPECT_EQ(ReadAll(Path("points.csv")).count("\r\n"), 17);
+
+    const TRun imported = Cli(base + QStringList{"import", Path("base.pro"), Path("points.csv"), Path("again.pro")});
+    EXPECT_EQ(imported.Exit, 0) << imported.Err.toStdString();
+    EXPECT_TRUE(imported.Out.contains("16 points imported from " + Path("points.csv").toUtf8()));
+    ExpectProject(Path("again.pro"), "base16.pro");
+}
+
+TEST_F(CliTest, ARefusedPointsFileSaysWhereAndWritesNothing)
+{
+    ASSERT_EQ(Cli({"new", Path("in.pro")}).Exit, 0);
+    WriteAll(Path("points.csv"), "index,name\r\n2,GOOD\r\n2,TWICE\r\n");
+    const TRun run = Cli({"points", "import", Path("in.pro"), Path("points.csv"), Path("out.pro")});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_EQ(run.Err, "Orvantis error: Nothing was imported from " + Path("points.csv").toUtf8() +
+                           ": Row 3, column index: point 2 is also in row 2.\n");
+    EXPECT_FALSE(QFile::exists(Path("out.pro")));
+    EXPECT_EQ(Cli({"points", "import", Path("in.pro"), Path("missing.csv"), Path("out.pro")}).Exit, 1);
+    EXPECT_EQ(Entries(), (QStringList{"in.pro", "points.csv"}));
 }
 
 }  // namespace

@@ -74,6 +74,7 @@ protected:
 TEST_F(MainFormTest, StartsWithoutAProject)
 {
     ExpectProjectCommands(false);
+    EXPECT_FALSE(FForm->Action(TCommand::EditPointList)->isEnabled());
     for (QAction* always : {FForm->Action(TCommand::FileNew), FForm->Action(TCommand::FileOpen), FForm->Action(TCommand::FileExit), FForm->Action(TCommand::ReceiveData), FForm->Action(TCommand::ToolsEditor),
                             FForm->Action(TCommand::ToolsTerm), FForm->Action(TCommand::ToolsMonitor), FForm->Action(TCommand::ToolsDetect), FForm->Action(TCommand::HelpAbout)})
         EXPECT_TRUE(always->isEnabled()) << always->text().toStdString();
@@ -359,8 +360,9 @@ public:
 
 TEST_F(MainFormTest, EditorsAndToolsAreStartedBetweenTheirLogLines)
 {
-    TClosingDialog points, config, messages, editor;
+    TClosingDialog points, config, messages, editor, pointList;
     FForm->SetDetPointsEditor(&points);
+    FForm->SetPointListEditor(&pointList);
     FForm->SetCfgEditor(&config);
     FForm->SetMessEditor(&messages);
     FForm->SetScratchPad(&editor);
@@ -374,6 +376,7 @@ TEST_F(MainFormTest, EditorsAndToolsAreStartedBetweenTheirLogLines)
     const Case cases[] = {{FForm->Action(TCommand::EditPoint), &points, QStringLiteral("Edit: MPoints editor")},
                           {FForm->Action(TCommand::EditConfig), &config, QStringLiteral("Edit: configuration editor")},
                           {FForm->Action(TCommand::EditMessage), &messages, QStringLiteral("Edit: text messages editor")},
+                          {FForm->Action(TCommand::EditPointList), &pointList, QStringLiteral("Edit: point list")},
                           {FForm->Action(TCommand::ToolsEditor), &editor, QStringLiteral("Tools: text editor")}};
     for (const Case& c : cases) {
         c.Action->trigger();

@@ -7,6 +7,7 @@
 #include "Session.h"
 #include "SimProcess.h"
 #include "TextFile.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -265,4 +266,49 @@ TEST_F(PtyTransfer, VerifyAndDiffNameExactlyTheSettingsThatDiffer)
     EXPECT_EQ(Cli({"send", "--no-backup", "--verify", edited}, &out), 0) << out.constData();
     EXPECT_TRUE(out.contains("the instrument holds the settings of the project"));
     EXPECT_EQ(Cli({"diff", edited, edited}, &out), 0);
+}
+
+TEST_F(PtyTransfer, PointsEditedInASpreadsheetReachTheInstrument)
+{
+    Sim(1);
+    const auto path = [this](const char* name) { return FDir.filePath(name); };
+    const QStringList asSim{"--model", "15", "--fw", "1.2"};
+    ASSERT_EQ(Cli({"receive", path("received.pro")}), 0);
+    ASSERT_EQ(Cli(asSim + QStringList{"points", "export", path("received.pro"), path("points.csv")}), 0);
+
+    // Saved again by a spreadsheet of a comma-decimal locale: semicolons,
+    // decimal commas, a byte order mark, two rows changed.
+    QByteArray sheet = "\xEF\xBB\xBF";
+    for (QByteArray line : ReadAll(path("points.csv")).split('\n')) {
+        line = line.trimmed();
+        if (line.isEmpty()) continue;
+        QList<QByteArray> cells = line.split(',');
+        if (cells[0] == "1") cells = {"1", "474000.0", "LISBOA 1", "DVB-T2", "7 MHz", "8K", "1/4", "no"};
+        if (cells[0] == "50") cells[1] = "506000.9", cells[2] = "\xC3\x89VORA";
+        cells[1].replace('.', ',');
+        sheet += cells.join(';') + "\r\n";
+    }
+    WriteAll(path("edited.csv"), sheet);
+    ASSERT_EQ(Cli(asSim + QStringList{"points", "import", path("received.pro"), path("edited.csv"), path("edited.pro")}), 0);
+    ASSERT_EQ(Cli({"send", path("edited.pro")}), 0);
+    ASSERT_EQ(Cli({"receive", path("back.pro")}), 0);
+
+    TFixedIdentity identity(DvbT2ModelRow, 1.2f);
+    TLineList lines;
+    ASSERT_TRUE(LoadTextLines(path("back.pro"), lines).Ok);
+    TProfile back(&lines, identity);
+    back.LoadFromLines();
+    EXPECT_EQ(back.GetPointFreq(0), 474000u);
+    EXPECT_STREQ(back.GetPointName(0), "LISBOA 1");
+    EXPECT_EQ(back.GetPointStandard(0), 9);
+    EXPECT_EQ(back.GetPointBW(0), 7);
+    EXPECT_EQ(back.GetPointFreq(49), 506000u);
+    EXPECT_STREQ(back.GetPointName(49), "\xC9VORA   ");
+    // Every other record as it was received (the configuration is read with 14 of its 15 bytes).
+    const QStringList received = RecordLinesOf(path("received.pro"));
+    const QStringList edited = RecordLinesOf(path("edited.pro"));
+    EXPECT_EQ(RecordLinesOf(path("back.pro")).mid(1), edited.mid(1));
+    int changed = 0;
+    for (int i = 0; i < received.size(); ++i) changed += received[i] != edited[i];
+    EXPECT_EQ(changed, 2);
 }
