@@ -1,5 +1,7 @@
 #include "ProfileWords.h"
 
+#include "PointWords.h"
+
 #include <cstdio>
 
 namespace orvantis {
@@ -42,32 +44,33 @@ std::string KHzOfHz(std::uint32_t hz)
 
 std::string StandardWord(std::uint8_t standard)
 {
+    // Codes outside the editor's list show as they are, not as its default.
     switch (standard) {
-    case 0: return "DVB-T";
-    case 9: return "DVB-T2";
-    case 10: return "ISDB-T";
+    case 0: return std::string(StandardWords[0]);
+    case 9: return std::string(StandardWords[1]);
+    case 10: return std::string(StandardWords[StandardItemIsdbT]);
     default: return "code " + Number(standard);
     }
 }
 
 std::string BandwidthWord(std::uint8_t mhz)
 {
-    return Number(mhz) + " MHz";
+    return mhz >= 5 && mhz <= 8 ? std::string(BandwidthWords[mhz - 5]) : Number(mhz) + " MHz";
 }
 
 std::string FftWord(std::uint8_t fft)
 {
-    return fft == 0 ? "2K" : "8K";
+    return std::string(FftWords[fft == 0 ? 0 : 1]);
 }
 
 std::string GuardWord(std::uint8_t guard)
 {
-    return Word(guard, {"1/4", "1/8", "1/16", "1/32"});
+    return guard < std::size(GuardWords) ? std::string(GuardWords[guard]) : "code " + Number(guard);
 }
 
 std::string YesNo(bool yes)
 {
-    return yes ? "yes" : "no";
+    return std::string(YesNoWords[yes ? 1 : 0]);
 }
 
 std::string PointName(const TProfile& model, int i)
