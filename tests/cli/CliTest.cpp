@@ -132,6 +132,29 @@ TEST_F(CliTest, ResaveReadsTheRecordsAndWritesAWholeProject)
     EXPECT_FALSE(QFile::exists(Path("cut-out.pro")));
 }
 
+TEST_F(CliTest, ShowSaysTheWholeProjectInWords)
+{
+    ASSERT_EQ(Cli({"--model", "16", "new", Path("isdbt.pro")}).Exit, 0);
+    const TRun run = Cli({"--model", "16", "show", Path("isdbt.pro")});
+    EXPECT_EQ(run.Exit, 0);
+    const QStringList lines = QString::fromUtf8(run.Out).split('\n');
+    EXPECT_TRUE(lines.contains("  MER threshold for a high-quality signal    21.0 dB"));
+    EXPECT_TRUE(lines.contains("Detection points (50)"));
+    EXPECT_TRUE(lines.contains("   1  213142 kHz  \"BRASIL13\"  ISDB-T    6 MHz      8K   1/8    no"));
+    EXPECT_TRUE(lines.contains("   1  yes      473142.857 kHz  803142.857 kHz  6 MHz  14"));
+    EXPECT_TRUE(lines.contains("  12  \"NET:\"                   (at most 4 characters)"));
+}
+
+TEST_F(CliTest, AProjectThatStopsLoadingIsNotSentWithoutForce)
+{
+    WriteAll(Path("stray.pro"), "send *E2P00D34C414E00\nsend    # note\n");
+    const TRun run = Cli({"send", Path("stray.pro")});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_TRUE(run.Err.contains("line 2 not loaded: send    # note;")) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("nothing sent (--force sends it all the same)"));
+    EXPECT_FALSE(run.Out.contains("Detecting")) << "no port is touched";
+}
+
 TEST_F(CliTest, UsageErrorsExitWithTwoAndWriteNothing)
 {
     const QList<QStringList> misuses{{},

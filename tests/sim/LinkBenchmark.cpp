@@ -83,14 +83,19 @@ void Transfers(const QString& dir, bool pace)
     TSession session(host, prompter, [&] { return std::make_unique<TCountingDevice>(MakeQtSerialDevice(), counts); });
     session.Detect();
 
-    for (const char* name : {"Receive", "Send"}) {
+    QTemporaryDir backups;
+    for (const char* name : {"Receive", "Send", "Send+backup"}) {
+        TSendOptions sendOptions;
+        sendOptions.BackUp = std::string_view(name) == "Send+backup";
+        sendOptions.BackupFolder = backups.path();
+        session.SetSendOptions(sendOptions);
         counts = {};
         QElapsedTimer clock;
         clock.start();
         const TTransferResult result = name[0] == 'R' ? session.Receive() : session.Send();
         const double wall = clock.nsecsElapsed() / 1e9;
         const double line = LineSeconds(counts);
-        std::printf("%-7s %-8s: %8.1f ms, %5lld bytes in, %5lld bytes out, line time %7.1f ms, ratio %.3f%s\n", name,
+        std::printf("%-11s %-8s: %8.1f ms, %5lld bytes in, %5lld bytes out, line time %7.1f ms, ratio %.3f%s\n", name,
                     pace ? "paced" : "unpaced", wall * 1e3, static_cast<long long>(counts.In),
                     static_cast<long long>(counts.Out), line * 1e3, wall / line,
                     result == TTransferResult::Complete ? "" : "  (NOT COMPLETE)");
