@@ -3,6 +3,7 @@
 #include "Icons.h"
 #include "PortMap.h"
 #include "ProgramInfo.h"
+#include "SendAllDlg.h"
 #include "TextFile.h"
 #include "TimeText.h"
 
@@ -41,6 +42,7 @@ constexpr TCommandInfo Commands[] = {
     {TCommand::EditMessage, "&Message", "Edit text messages", ImageMessages},
     {TCommand::EditPointList, "Point &List...", "Edit every detection point in one list", -1},
     {TCommand::SendData, "&Send", "Send data to equipment", ImageSend},
+    {TCommand::ToolsSendAll, "Send to &All Instruments...", "Send the project to every instrument at once", -1},
     {TCommand::ReceiveData, "&Receive", "Receive data from the equipment", ImageReceive},
     {TCommand::ToolsCompare, "&Compare with instrument", "Read the equipment and compare it with the project", -1},
     {TCommand::ToolsBackUp, "&Back up before Send", "Keep a copy of the equipment's settings before every send", -1},
@@ -114,6 +116,7 @@ void TMainForm::CreateActions()
     bind(TCommand::EditMessage, &TMainForm::EditMessageExecute);
     bind(TCommand::EditPointList, &TMainForm::EditPointListExecute);
     bind(TCommand::SendData, &TMainForm::SendDataExecute);
+    bind(TCommand::ToolsSendAll, &TMainForm::ToolsSendAllExecute);
     bind(TCommand::ReceiveData, &TMainForm::ReceiveDataExecute);
     bind(TCommand::ToolsCompare, &TMainForm::ToolsCompareExecute);
     bind(TCommand::ToolsDetect, &TMainForm::ToolsDetectExecute);
@@ -136,6 +139,7 @@ void TMainForm::UpdateActions()
     enable(TCommand::EditMessage, hasModel && model.HasMessages());
     enable(TCommand::EditPointList, hasModel && model.HasPoints());
     enable(TCommand::SendData, hasModel && FRunning != TCommand::SendData);
+    enable(TCommand::ToolsSendAll, hasModel && FRunning != TCommand::ToolsSendAll);
     enable(TCommand::ToolsCompare, hasModel && FRunning != TCommand::ToolsCompare);
     for (TCommand own : {TCommand::ReceiveData, TCommand::ToolsDetect, TCommand::ToolsEditor, TCommand::ToolsTerm})
         enable(own, FRunning != own);
@@ -166,7 +170,8 @@ void TMainForm::CreateMenus()
     add(edit, {TCommand::EditPoint, TCommand::EditConfig, TCommand::EditMessage, TCommand::EditPointList});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    add(tools, {TCommand::SendData, TCommand::ReceiveData, TCommand::ToolsCompare, TCommand::ToolsBackUp});
+    add(tools, {TCommand::SendData, TCommand::ToolsSendAll, TCommand::ReceiveData, TCommand::ToolsCompare,
+                TCommand::ToolsBackUp});
     tools->addSeparator();
     add(tools, {TCommand::ToolsEditor, TCommand::ToolsTerm, TCommand::ToolsMonitor});
     tools->addSeparator();
@@ -424,6 +429,33 @@ void TMainForm::SendDataExecute()
     options.BackUp = FSettings.BackUpBeforeSend();
     FSession.SetSendOptions(options);
     RunCommand(TCommand::SendData, [this] { FSession.Send(); });
+}
+
+// The project in hand, as Send would send it, to every instrument at once:
+// each port in its own thread with its own session (Fleet.h).
+void TMainForm::ToolsSendAllExecute()
+{
+    if (RefusedWhileBusy() || !FSession.ConfirmPartLoad()) return;
+    TFleetJob job;
+    job.Operation = TFleetOperation::Send;
+    for (int index = 0; index < ComPortCount; ++index) job.Ports << index;
+    job.ProjectText = FSession.Project().Regenerate();
+    job.ProjectName = FSession.Project().FileName();
+    job.SendOptions.BackUp = FSettings.BackUpBeforeSend();
+    RunCommand(TCommand::ToolsSendAll, [this, &job] {
+        Log(QStringLiteral("Tools: send to all instruments started at ") + NowText());
+        TSendAllDlg dialog(this);
+        connect(&dialog.Fleet(), &TFleet::Logged, this, &TMainForm::Log);
+        const QList<TFleetRow> rows = dialog.Run(job, job.ProjectName);
+        if (rows.isEmpty()) {
+            Beep();
+            Log(QStringLiteral("ERROR: no serial port to send to. Check connection"));
+        } else {
+            for (const QString& line : FleetTable(rows, TFleetOperation::Send)) Log(line);
+            Log(FleetVerdict(rows, TFleetOperation::Send));
+        }
+        Log(QStringLiteral("Tools: send to all instruments exit at ") + NowText());
+    });
 }
 
 void TMainForm::ReceiveDataExecute()

@@ -29,7 +29,7 @@ namespace orvantis {
 enum class TCommand {
     FileNew, FileOpen, FileSave, FileSaveAs, FileExit,
     EditPoint, EditConfig, EditMessage, EditPointList,
-    SendData, ReceiveData, ToolsCompare, ToolsBackUp, ToolsEditor, ToolsTerm, ToolsMonitor, ToolsDetect,
+    SendData, ToolsSendAll, ReceiveData, ToolsCompare, ToolsBackUp, ToolsEditor, ToolsTerm, ToolsMonitor, ToolsDetect,
     HelpAbout,
     Count
 };
@@ -92,6 +92,7 @@ private slots:
     void EditMessageExecute();
     void EditPointListExecute();
     void SendDataExecute();
+    void ToolsSendAllExecute();
     void ReceiveDataExecute();
     void ToolsCompareExecute();
     void ToolsDetectExecute();

@@ -2,6 +2,7 @@
 
 #include "CliPrompter.h"
 #include "CliSessionHost.h"
+#include "FleetCommands.h"
 #include "PortMap.h"
 #include "Session.h"
 #include "UserFiles.h"
@@ -25,6 +26,7 @@ int RunPorts(const TCliCall& call)
 
 int RunDetect(const TCliCall& call)
 {
+    if (call.Parser.isSet(QStringLiteral("all"))) return RunDetectAll(call);
     if (!call.Args.isEmpty()) return Usage(QStringLiteral("usage: detect"));
     TCliSessionHost host(PrintLog);
     TCliPrompter prompter;
@@ -34,6 +36,7 @@ int RunDetect(const TCliCall& call)
 
 int RunReceive(const TCliCall& call)
 {
+    if (call.Parser.isSet(QStringLiteral("all"))) return RunReceiveAll(call);
     if (call.Args.size() != 1) return Usage(QStringLiteral("usage: receive OUT.pro"));
     TCliSessionHost host(PrintLog);
     TCliPrompter prompter;
@@ -61,6 +64,7 @@ int VerifyVerdict(const TComparison& comparison)
 
 int RunSend(const TCliCall& call)
 {
+    if (call.Parser.isSet(QStringLiteral("all"))) return RunSendAll(call);
     if (call.Args.size() != 1) return Usage(QStringLiteral("usage: send [--force] [--no-backup] [--backup-dir DIR] [--verify] IN.pro"));
     TCliSessionHost host(PrintLog);
     TCliPrompter prompter;

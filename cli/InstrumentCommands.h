@@ -1,6 +1,7 @@
 #pragma once
 // orvantis-cli's commands with the instrument: the same sequences as the
-// window's Detect, Receive and Send.
+// window's Detect, Receive and Send. With --all, detect, receive and send go
+// to every instrument at once (FleetCommands.h).
 
 #include "CliCommand.h"
 

@@ -72,10 +72,14 @@ int main(int argc, char* argv[])
         "                          (nothing is written unless every row passes the checks)\n"
         "  ports                   lists COM1 to COM40 and the devices they stand for\n"
         "  detect                  looks for the instrument on COM1 to COM40 (exit 0 when found)\n"
+        "  detect --all            tries every port and prints one line per instrument that answered\n"
         "  receive OUT.pro         reads the instrument's settings and saves them as OUT.pro\n"
         "                          (nothing is written unless every record was read)\n"
+        "  receive --all DIR       reads every instrument at once, each into DIR/<name>-<port>.pro\n"
         "  send IN.pro             writes IN.pro into the instrument (exit 0 when every line was taken);\n"
         "                          the instrument's settings are first backed up (see --no-backup)\n"
+        "  send --all IN.pro       writes IN.pro into every instrument at once, each backed up first;\n"
+        "                          a table of the instruments at the end (exit 0 when all took it)\n"
         "  verify IN.pro           reads the instrument and compares it with IN.pro (exit 0 when the same)\n"
         "  show IN.pro             the whole project in words\n"
         "  diff A.pro B.pro        the settings that differ between two projects (exit 0 when none)\n"
@@ -95,6 +99,9 @@ int main(int argc, char* argv[])
                       QStringLiteral("send: the folder of the backups (default ~/.local/share/orvantis/backups)."),
                       QStringLiteral("DIR")});
     parser.addOption({QStringLiteral("verify"), QStringLiteral("send: read the instrument back and compare afterwards.")});
+    parser.addOption({QStringLiteral("all"), QStringLiteral("detect, send, receive: every instrument at once, one per port.")});
+    parser.addOption({QStringLiteral("ports"), QStringLiteral("with --all: only these ports, e.g. COM2,COM5-COM9."),
+                      QStringLiteral("LIST")});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, show, diff, points, ports, detect, receive, send, verify or term"));
     if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
@@ -114,6 +121,10 @@ int main(int argc, char* argv[])
 
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty()) return Usage(QStringLiteral("no command given"));
+    const bool all = parser.isSet(QStringLiteral("all"));
+    if (all && !QStringList{"detect", "send", "receive"}.contains(args.first()))
+        return Usage(QStringLiteral("--all goes with detect, send and receive"));
+    if (!all && parser.isSet(QStringLiteral("ports"))) return Usage(QStringLiteral("--ports goes with --all"));
     for (const TCommandEntry& command : CommandTable)
         if (args.first() == QLatin1String(command.Name)) return command.Run({args.mid(1), parser, model, version});
     return Usage(QStringLiteral("unknown command '%1'").arg(args.first()));

@@ -123,7 +123,7 @@ void TEquipmentLink::RunDetect()
     Tell([](ILinkObserver& o) { o.Waiting(); });
 
     FPort.reset();
-    FPort = MakePort(0);
+    FPort = MakePort(FBoundPort >= 0 ? FBoundPort : 0);
     if (!FPort) {
         Tell([](ILinkObserver& o) { o.PortObjectFailed(); });
         return;
@@ -132,7 +132,9 @@ void TEquipmentLink::RunDetect()
     FPortIndex = -1;
     Tell([](ILinkObserver& o) { o.SearchStarted(); });
 
-    for (int index = 0; index < ComPortCount; ++index) {
+    const int first = FBoundPort >= 0 ? FBoundPort : 0;
+    const int end = FBoundPort >= 0 ? FBoundPort + 1 : ComPortCount;
+    for (int index = first; index < end; ++index) {
         FPort->SelectPort(static_cast<unsigned>(index));
         const QString name = QString::fromLatin1(FPort->GetPortName());
         if (!FPort->Open()) {
@@ -205,8 +207,10 @@ bool TEquipmentLink::ReadArea(const TReadArea& area, TProfile& model, int& done,
     for (const TReadRequest& request : area.Requests) {
         Tell([](ILinkObserver& o) { o.Waiting(); });
         char buffer[ReplyBufferSize];
-        std::strcpy(buffer, ReadRequestText(request).c_str());
+        const std::string asked = ReadRequestText(request);
+        std::strcpy(buffer, asked.c_str());
         const bool answered = FPort && FPort->Query(buffer, ReadReplyLength) && buffer[0] != '\0';
+        if (!answered) TellFault(asked);
         Tell([&](ILinkObserver& o) { o.ReplyRead(buffer); });
         ++done;
         Tell([&](ILinkObserver& o) { o.Progress(done, total); });
@@ -234,6 +238,7 @@ TLinesSent TEquipmentLink::WriteLines(const TLineList& lines)
             for (char& c : command)
                 if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
             accepted = FPort && FPort->SendCommand(command.c_str());
+            if (!accepted) TellFault(command);
         }
         Tell([&](ILinkObserver& o) { o.Progress(i + 1, sent.LineCount); });
         Tell([&](ILinkObserver& o) { o.LineSent(line, accepted); });
@@ -241,6 +246,13 @@ TLinesSent TEquipmentLink::WriteLines(const TLineList& lines)
     }
     sent.Complete = true;
     return sent;
+}
+
+void TEquipmentLink::TellFault(std::string_view command)
+{
+    TExchangeFault fault = FPort ? FPort->LastFault() : TExchangeFault::LineLost;
+    if (fault == TExchangeFault::None) fault = TExchangeFault::NoAnswer;  // acknowledged, but no reply line
+    Tell([&](ILinkObserver& o) { o.ExchangeFailed(command, fault); });
 }
 
 void TEquipmentLink::ResetInstrument()

@@ -73,6 +73,11 @@ public:
     // answers. Returns whether one was found; does nothing and returns false
     // while another operation runs.
     bool Detect();
+    // A link bound to one port (0..39) detects there alone, with the same
+    // events; -1 (the default) tries every port again. An instrument of a
+    // batch worked on at once has its own link, bound to its port.
+    void BindToPort(int index) { FBoundPort = index; }
+    int BoundPort() const { return FBoundPort; }
     // The same, for an operation that already holds the link.
     void RunDetect();
     // Asks the instrument on an open, configured port who it is; true when it
@@ -111,6 +116,7 @@ private:
     {
         for (ILinkObserver* observer : FObservers) event(*observer);
     }
+    void TellFault(std::string_view command);
 
     TDeviceFactory FFactory;
     std::vector<ILinkObserver*> FObservers;
@@ -118,6 +124,7 @@ private:
     bool FBusy = false;
     bool FDetected = false;
     int FPortIndex = -1;
+    int FBoundPort = -1;
     int FEquipmentModel = 0;
     char FEquipmentName[NameLength + 1] = {};
     char FEquipmentVersionText[VersionTextLength + 1] = {};

@@ -7,6 +7,7 @@
 // default, so an observer takes only what it shows.
 
 #include "ReadPlan.h"
+#include "SerialPort.h"
 
 #include <QString>
 
@@ -46,6 +47,10 @@ public:
     // Writing: one project line done; accepted is false when the instrument
     // refused or did not answer its record, or the line lacks its command.
     virtual void LineSent(std::string_view /*line*/, bool /*accepted*/) {}
+    // A read request or record command of a transfer failed, and why: told
+    // before its ReplyRead or LineSent. (A reply line that stays empty is
+    // no answer.)
+    virtual void ExchangeFailed(std::string_view /*command*/, TExchangeFault /*fault*/) {}
 
     // done of total requests or lines; (0, 0) when the transfer has ended.
     virtual void Progress(int /*done*/, int /*total*/) {}

@@ -1,10 +1,12 @@
 #include "PortMap.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 
 #include <algorithm>
+#include <set>
 
 namespace orvantis {
 
@@ -61,6 +63,26 @@ QString ComPortDevice(int index)
 QString DevicePathOf(const QString& comName)
 {
     return ComPortDevice(ComPortIndex(comName));
+}
+
+bool ComPortPresent(int index)
+{
+    const QString path = ComPortDevice(index);
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+std::optional<QList<int>> ParseComPortList(const QString& text)
+{
+    std::set<int> indices;
+    for (const QString& part : text.split(QLatin1Char(','))) {
+        const QStringList ends = part.split(QLatin1Char('-'));
+        if (ends.size() > 2) return std::nullopt;
+        const int first = ComPortIndex(ends.first());
+        const int last = ComPortIndex(ends.last());
+        if (first < 0 || last < first) return std::nullopt;
+        for (int i = first; i <= last; ++i) indices.insert(i);
+    }
+    return QList<int>(indices.begin(), indices.end());
 }
 
 }  // namespace orvantis

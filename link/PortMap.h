@@ -8,7 +8,10 @@
 //   number), then the built-in /dev/ttyS* ports that have real hardware.
 
 #include <QString>
+#include <QList>
 #include <QStringList>
+
+#include <optional>
 
 namespace orvantis {
 
@@ -22,6 +25,14 @@ int ComPortIndex(const QString& name);
 QString ComPortDevice(int index);
 // The same for a COM name ("COM3").
 QString DevicePathOf(const QString& comName);
+
+// Whether the device that COM name index stands for is there: a port that is
+// not costs nothing to try, one that is may cost a full time-out.
+bool ComPortPresent(int index);
+// "COM2,COM5-COM9" (case-insensitive, blanks allowed) as the indices of the
+// ports it names, in ascending order without repeats; nothing when a part
+// is not a COM name or a range of them.
+std::optional<QList<int>> ParseComPortList(const QString& text);
 
 // The order used without ORVANTIS_PORT_DIR, from the system's port paths.
 QStringList OrderSystemPorts(const QStringList& devicePaths);

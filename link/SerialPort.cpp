@@ -110,27 +110,44 @@ bool TSerialPort::WaitForByte(std::uint8_t b)
 {
     int misses = 0;
     int dropped = 0;
+    bool failedReads = false;
     for (;;) {
         std::uint8_t byte = 0;
         const TReadResult read = ReadOne(byte);
         if (read != TReadResult::Byte) {
             FLastResult = false;
-            if (++misses >= MaxMisses) return false;
+            failedReads = failedReads || read == TReadResult::Failed;
+            if (++misses >= MaxMisses) {
+                FLastFault = failedReads ? TExchangeFault::LineLost : TExchangeFault::NoAnswer;
+                return false;
+            }
             continue;
         }
         FLastResult = true;
         if (byte == b) return true;
-        if (b == ACK && byte == NAK) return FLastResult = false;
-        if (++dropped >= MaxDroppedBytes) return FLastResult = false;
+        if (b == ACK && byte == NAK) {
+            FLastFault = TExchangeFault::Refused;
+            return FLastResult = false;
+        }
+        if (++dropped >= MaxDroppedBytes) {
+            FLastFault = TExchangeFault::NoAnswer;
+            return FLastResult = false;
+        }
     }
 }
 
 bool TSerialPort::SendCommand(const char* command)
 {
     FLastResult = false;
+    FLastFault = TExchangeFault::None;
     char line[LineBufferSize];
     std::snprintf(line, sizeof line, "%s", command);
-    if (!WaitForByte(XON) || !WriteLine(line) || !WaitForByte(XOFF) || !WaitForByte(ACK)) return false;
+    if (!WaitForByte(XON)) return false;
+    if (!WriteLine(line)) {
+        FLastFault = TExchangeFault::LineLost;
+        return false;
+    }
+    if (!WaitForByte(XOFF) || !WaitForByte(ACK)) return false;
     return FLastResult = true;
 }
 
@@ -145,6 +162,7 @@ bool TSerialPort::ReadLine(char* buffer, int len)
         const TReadResult read = ReadOne(byte);
         if (read == TReadResult::Failed) {
             buffer[pos] = '\0';
+            FLastFault = TExchangeFault::LineLost;
             return FLastResult = false;
         }
         if (read == TReadResult::Empty) continue;

@@ -28,6 +28,14 @@ inline constexpr std::uint8_t XOFF = 0x13;
 inline constexpr std::uint8_t ACK = 0x06;
 inline constexpr std::uint8_t NAK = 0x15;
 
+// Why the last exchange on a port failed.
+enum class TExchangeFault {
+    None,
+    NoAnswer,  // the awaited byte or reply did not come in time
+    Refused,   // NAK in place of ACK
+    LineLost,  // the port itself failed: a pulled cable, a device gone
+};
+
 class TSerialPort {
 public:
     // 5 ms per byte asked for plus 100 ms, as the instrument's tools set it.
@@ -61,6 +69,8 @@ public:
     bool SendCommand(const char* command);
     bool ReadLine(char* buffer, int len);
     bool Query(char* buffer, int len);
+    // What made the last SendCommand or Query fail; None after a success.
+    TExchangeFault LastFault() const { return FLastFault; }
 
 private:
     TReadResult ReadOne(std::uint8_t& byte);
@@ -70,6 +80,7 @@ private:
     char FName[8] = {};
     std::unique_ptr<ISerialDevice> FDevice;
     bool FLastResult = false;
+    TExchangeFault FLastFault = TExchangeFault::None;
     bool FTrace = false;
     QByteArray FTraceReads;
 };

@@ -171,6 +171,17 @@ void TProject::Restore(TLineList text, const QString& fileName)
     FLog(QStringLiteral("restored unsaved changes of ") + FFileName);
 }
 
+void TProject::Take(TLineList text, const QString& fileName)
+{
+    FProjectLines = std::move(text);
+    FFileName = fileName;
+    FProjectOpen = true;
+    FModelInHand = true;
+    FModified = false;
+    FPristine = false;
+    FLoad = FProfile.LoadFromLines();
+}
+
 const TLineList& TProject::Regenerate()
 {
     WriteText(FFileName);

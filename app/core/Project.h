@@ -67,6 +67,9 @@ public:
     void AdoptReceived();
     // A recovery copy brought back: an unsaved project under its old name.
     void Restore(TLineList text, const QString& fileName);
+    // A project handed over as text (each instrument of a batch gets its own
+    // copy): in hand under fileName as Open leaves a file, without a log line.
+    void Take(TLineList text, const QString& fileName);
     // Send: the project text regenerated from the model under the current name.
     const TLineList& Regenerate();
 

@@ -110,6 +110,7 @@ bool TSession::ConfirmPartLoad()
 TTransferResult TSession::Send()
 {
     FLastBackup.clear();
+    FBackupProblem.clear();
     if (!ConfirmPartLoad()) return TTransferResult::Cancelled;
     return RunOperation(QStringLiteral("send data"), [this] {
         if (!FindInstrument(QStringLiteral("ERROR: unable to send data. Check connection")))
@@ -135,7 +136,7 @@ TTransferResult TSession::WriteInstrument()
     // The model's point count follows the version read here.
     FLink.RefreshVersion();
     if (FSendOptions.BackUp) {
-        const QString problem = BackUpInstrument();
+        const QString problem = FBackupProblem = BackUpInstrument();
         if (!problem.isEmpty()) {
             FHost.Log(QStringLiteral("no backup of the instrument: ") + problem);
             if (!FPrompter.Confirm(QStringLiteral("Warning"),

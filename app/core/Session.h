@@ -64,8 +64,13 @@ public:
     TTransferResult Send();
     void SetSendOptions(const TSendOptions& options) { FSendOptions = options; }
     const TSendOptions& SendOptions() const { return FSendOptions; }
+    // Send's question before it sends a project that did not load whole;
+    // true to go on (also when there is nothing to ask).
+    bool ConfirmPartLoad();
     // The backup file of the last Send, or empty when it made none.
     const QString& LastBackup() const { return FLastBackup; }
+    // Why the last Send made no backup; empty when it made one or was not asked to.
+    const QString& BackupProblem() const { return FBackupProblem; }
     // Reads the instrument (the project is not touched) and compares it with
     // the project. afterReset: the instrument has just been reset by Send and
     // is given up to 10 seconds to answer again.
@@ -77,7 +82,6 @@ private:
     TTransferResult RunOperation(const QString& name, const std::function<TTransferResult()>& body);
     TTransferResult ReadInstrument();
     TTransferResult WriteInstrument();
-    bool ConfirmPartLoad();
     // Reads the four areas into model without logging every reply; the
     // reason when an area was not read whole.
     QString ReadQuietly(TProfile& model);
@@ -93,6 +97,7 @@ private:
     TProject FProject;
     TSendOptions FSendOptions;
     QString FLastBackup;
+    QString FBackupProblem;
 };
 
 }  // namespace orvantis

@@ -48,6 +48,11 @@ QString BackupFileName(const QString& instrument, const QString& port, const QDa
         .arg(SafeForFileName(instrument), SafeForFileName(port), when.toString(QStringLiteral("yyyyMMdd-HHmmss")));
 }
 
+QString ReceivedFileName(const QString& instrument, const QString& port)
+{
+    return QStringLiteral("%1-%2.pro").arg(SafeForFileName(instrument), SafeForFileName(port));
+}
+
 int PruneBackups(const QString& folder, const QDateTime& now, int maxAgeDays)
 {
     int pruned = 0;

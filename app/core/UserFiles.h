@@ -17,6 +17,9 @@ QString RecoveryFolder();
 // other than letters, digits and "+-._" made "_": OV+_DVB-T2-COM3-20261208-101500.pro
 QString BackupFileName(const QString& instrument, const QString& port, const QDateTime& when);
 
+// "<instrument name>-<port>.pro", made safe as a backup's name: OV+_DVB-T2-COM3.pro
+QString ReceivedFileName(const QString& instrument, const QString& port);
+
 // Deletes the backups (".pro" files) in folder last written more than
 // maxAgeDays before now; returns how many went.
 int PruneBackups(const QString& folder, const QDateTime& now, int maxAgeDays = 365);

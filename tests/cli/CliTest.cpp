@@ -167,6 +167,10 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndWriteNothing)
                                      {"--fw", "fast", "new", Path("x.pro")},
                                      {"--bogus", "new", Path("x.pro")},
                                      {"points", "export", Path("x.pro")},
+                                     {"--all", "new", Path("x.pro")},
+                                     {"--ports", "COM2", "detect"},
+                                     {"--all", "--ports", "COM0", "detect"},
+                                     {"--all", "--ports", "COM5-COM2", "receive", Path("received")},
                                      {"--model"}};
     for (const QStringList& args : misuses) {
         const TRun run = Cli(args);

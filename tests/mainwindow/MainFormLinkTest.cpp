@@ -3,11 +3,16 @@
 
 #include "MainForm.h"
 #include "ScriptedPrompter.h"
+#include "SendAllDlg.h"
 #include "SimProcess.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -35,15 +40,15 @@ protected:
     void TearDown() override
     {
         FForm.reset();
-        FSim.reset();
+        FSims.clear();
         QDir::setCurrent(FOldDir);
         qunsetenv("ORVANTIS_PORT_DIR");
     }
 
     void StartSim(int com, const QStringList& options = {})
     {
-        FSim = std::make_unique<TSimProcess>();
-        ASSERT_TRUE(FSim->Start(FPorts.path(), com, options + QStringList{QStringLiteral("--quiet")}));
+        auto& sim = FSims.emplace_back(std::make_unique<TSimProcess>());
+        ASSERT_TRUE(sim->Start(FPorts.path(), com, options + QStringList{QStringLiteral("--quiet")}));
     }
     QStringList Log() const { return FForm->LogPane()->toPlainText().split(QLatin1Char('\n')); }
     bool Enabled(std::initializer_list<QAction*> actions) const
@@ -63,7 +68,7 @@ protected:
     QTemporaryDir FWork;
     QString FOldDir;
     TScriptedPrompter FPrompter;
-    std::unique_ptr<TSimProcess> FSim;
+    std::vector<std::unique_ptr<TSimProcess>> FSims;
     std::unique_ptr<TMainForm> FForm;
 };
 
@@ -176,6 +181,52 @@ TEST_F(MainFormLinkTest, ClosingIsRefusedWhileAnInstrumentOperationRuns)
     EXPECT_EQ(FForm->StatusPanelText(2), QStringLiteral("COM5"));
     EXPECT_FALSE(Log().last().startsWith(QStringLiteral("Ended at")));
     EXPECT_TRUE(FForm->close());  // once it has ended
+}
+
+// The dialog's rows while the others go on: one instrument loses its line
+// in the middle of the records, the other takes the whole project.
+TEST_F(MainFormLinkTest, SendToAllInstrumentsShowsEveryPortAndLogsTheTable)
+{
+    StartSim(1);
+    StartSim(2, {QStringLiteral("--hangup-after"), QStringLiteral("150")});
+    StartSim(4, {QStringLiteral("--silent")});
+    FForm->Action(TCommand::FileNew)->trigger();
+
+    QMap<QString, QString> states;
+    QString backup;
+    QTimer::singleShot(0, FForm.get(), [&] {
+        auto* dialog = FForm->findChild<TSendAllDlg*>();
+        ASSERT_NE(dialog, nullptr);
+        if (dialog->IsRunning()) {
+            QSignalSpy finished(&dialog->Fleet(), &TFleet::Finished);
+            EXPECT_TRUE(finished.wait(60000));
+        }
+        for (const QString port : {"COM1", "COM2", "COM4"}) {
+            auto* instrument = dialog->findChild<QLabel*>(QStringLiteral("Instrument") + port);
+            auto* state = dialog->findChild<QLabel*>(QStringLiteral("State") + port);
+            ASSERT_TRUE(instrument && state) << port.toStdString();
+            states[port] = instrument->text() + QStringLiteral(" | ") + state->text().section(QStringLiteral(" ("), 0, 0);
+        }
+        backup = dialog->findChild<QLabel*>(QStringLiteral("StateCOM1"))->toolTip().section(QStringLiteral(": "), 1);
+        dialog->findChild<QPushButton*>(QStringLiteral("CloseBtn"))->click();
+    });
+    FForm->Action(TCommand::ToolsSendAll)->trigger();
+
+    EXPECT_EQ(states.value("COM1"), "OV+ DVB-T2 ver1.20 | sent");
+    EXPECT_EQ(states.value("COM2").section(" | error at line ", 0, 0), "OV+ DVB-T2 ver1.20");
+    EXPECT_TRUE(states.value("COM2").endsWith("of 122")) << states.value("COM2").toStdString();
+    EXPECT_EQ(states.value("COM4"), "- | not used");
+    EXPECT_TRUE(QFileInfo::exists(backup)) << backup.toStdString();
+    const QStringList log = Log();
+    EXPECT_TRUE(log.contains(QStringLiteral("COM1: Untitled.PRO sent to remote equipment")));
+    EXPECT_EQ(log.filter(QRegularExpression(QStringLiteral("^COM1 +OV\\+ DVB-T2 +sent +[0-9.]+ s +") + QRegularExpression::escape(backup) + "$")).size(), 1);
+    EXPECT_TRUE(log.contains(QStringLiteral("sent to 1 of 2 instruments")));
+    EXPECT_TRUE(log.last().startsWith(QStringLiteral("Tools: send to all instruments exit at ")));
+    // The project in hand is as it was, and no port stayed open.
+    EXPECT_EQ(FForm->Project().FileName(), QStringLiteral("Untitled.PRO"));
+    EXPECT_TRUE(FForm->Action(TCommand::ToolsSendAll)->isEnabled());
+    FForm->Action(TCommand::ToolsDetect)->trigger();
+    EXPECT_EQ(FForm->StatusPanelText(2), QStringLiteral("COM1"));
 }
 
 }  // namespace

@@ -1,0 +1,173 @@
+#include "SendAllDlg.h"
+
+#include "PortMap.h"
+
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace orvantis {
+
+namespace {
+
+// Rows beyond this many scroll.
+constexpr int RowsShown = 12;
+
+QLabel* HeaderLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+}  // namespace
+
+TSendAllDlg::TSendAllDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("SendAllDlg"));
+    setWindowTitle(QStringLiteral("Send to All Instruments"));
+    auto* layout = new QVBoxLayout(this);
+    FHeadline = new QLabel(this);
+    FHeadline->setObjectName(QStringLiteral("Headline"));
+    FHeadline->setWordWrap(true);
+    layout->addWidget(FHeadline);
+
+    auto* rows = new QWidget;
+    FGrid = new QGridLayout(rows);
+    FGrid->setContentsMargins(0, 0, 0, 0);
+    FGrid->setColumnMinimumWidth(1, 110);
+    FGrid->setColumnMinimumWidth(2, 180);
+    FGrid->setColumnMinimumWidth(3, 300);
+    FGrid->setColumnStretch(3, 1);
+    int column = 0;
+    for (const char* title : {"Port", "Instrument", "Progress", "Result"})
+        FGrid->addWidget(HeaderLabel(QString::fromLatin1(title), rows), 0, column++);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("PortRows"));
+    scroll->setWidget(rows);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(scroll, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    FCloseBtn = buttons->button(QDialogButtonBox::Close);
+    FCloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &TSendAllDlg::reject);
+    layout->addWidget(buttons);
+
+    connect(&FFleet, &TFleet::InstrumentFound, this, &TSendAllDlg::OnFound);
+    connect(&FFleet, &TFleet::PhaseChanged, this, &TSendAllDlg::OnPhase);
+    connect(&FFleet, &TFleet::Progress, this, &TSendAllDlg::OnProgress);
+    connect(&FFleet, &TFleet::PortDone, this, &TSendAllDlg::OnPortDone);
+    connect(&FFleet, &TFleet::Finished, this, &TSendAllDlg::OnFinished);
+}
+
+QList<TFleetRow> TSendAllDlg::Run(const TFleetJob& job, const QString& projectName)
+{
+    const QList<int> ports = FFleet.Start(job);
+    if (ports.isEmpty()) return {};
+    FHeadline->setText(QStringLiteral("Sending %1 to the instruments on %2 ports at once...").arg(projectName).arg(ports.size()));
+    for (int port : ports) AddRow(port);
+    FCloseBtn->setEnabled(false);
+    // As many rows as fit without scrolling, up to RowsShown.
+    const int rowHeight = FGrid->itemAtPosition(1, 2)->widget()->sizeHint().height() + FGrid->verticalSpacing();
+    const int shown = static_cast<int>(std::min<qsizetype>(ports.size(), RowsShown)) + 1;
+    findChild<QScrollArea*>(QStringLiteral("PortRows"))->setMinimumHeight(shown * rowHeight + 4);
+    resize(sizeHint().expandedTo(QSize(720, 0)));
+    exec();
+    return FFleet.Rows();
+}
+
+void TSendAllDlg::AddRow(int port)
+{
+    const QString name = ComPortName(port);
+    QWidget* rows = FGrid->parentWidget();
+    const int row = FGrid->rowCount();
+    FGrid->addWidget(new QLabel(name, rows), row, 0);
+    TPortRow widgets{new QLabel(QStringLiteral("-"), rows), new QProgressBar(rows), new QLabel(rows)};
+    widgets.Instrument->setObjectName(QStringLiteral("Instrument") + name);
+    widgets.Bar->setObjectName(QStringLiteral("Bar") + name);
+    widgets.State->setObjectName(QStringLiteral("State") + name);
+    widgets.Bar->setRange(0, 1);
+    widgets.Bar->setValue(0);
+    widgets.State->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    FGrid->addWidget(widgets.Instrument, row, 1);
+    FGrid->addWidget(widgets.Bar, row, 2);
+    FGrid->addWidget(widgets.State, row, 3);
+    FRows.insert(port, widgets);
+}
+
+void TSendAllDlg::OnFound(int port, const QString& name, const QString& versionText)
+{
+    if (!FRows.contains(port)) return;
+    FRows[port].Instrument->setText(QStringLiteral("%1 ver%2").arg(name, versionText));
+}
+
+void TSendAllDlg::OnPhase(int port, const QString& phase)
+{
+    if (FRows.contains(port)) FRows[port].State->setText(phase + QStringLiteral("..."));
+}
+
+void TSendAllDlg::OnProgress(int port, int done, int total)
+{
+    if (!FRows.contains(port) || total <= 0) return;
+    QProgressBar* bar = FRows[port].Bar;
+    bar->setRange(0, total);
+    bar->setValue(done);
+}
+
+void TSendAllDlg::OnPortDone(const TFleetRow& row)
+{
+    if (!FRows.contains(row.PortIndex)) return;
+    const TPortRow& widgets = FRows[row.PortIndex];
+    const QString seconds = QString::number(static_cast<double>(row.Milliseconds) / 1000.0, 'f', 1);
+    widgets.State->setText(QStringLiteral("%1 (%2 s)").arg(row.Outcome, seconds));
+    widgets.State->setToolTip(row.File.isEmpty() ? QString() : QStringLiteral("Backup: ") + row.File);
+    QPalette palette = widgets.State->palette();
+    if (!row.HasInstrument()) {
+        widgets.Bar->setEnabled(false);
+        widgets.State->setEnabled(false);
+        return;
+    }
+    if (row.Succeeded()) widgets.Bar->setValue(widgets.Bar->maximum());
+    palette.setColor(QPalette::WindowText, row.Succeeded() ? QColor(0x00, 0x60, 0x00) : QColor(0xB0, 0x00, 0x00));
+    widgets.State->setPalette(palette);
+}
+
+void TSendAllDlg::OnFinished()
+{
+    QString verdict = FleetVerdict(FFleet.Rows(), TFleetOperation::Send);
+    verdict[0] = verdict[0].toUpper();
+    FHeadline->setText(verdict + QStringLiteral(". The log holds every port's lines and the table."));
+    FCloseBtn->setEnabled(true);
+    FCloseBtn->setFocus();
+    if (FCloseWhenDone) accept();
+}
+
+void TSendAllDlg::reject()
+{
+    if (!IsRunning()) QDialog::reject();
+}
+
+void TSendAllDlg::closeEvent(QCloseEvent* event)
+{
+    if (!IsRunning()) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    if (FCloseWhenDone) return;
+    FCloseWhenDone = true;
+    FHeadline->setText(FHeadline->text() + QStringLiteral(" The dialog closes when every port is done."));
+}
+
+}  // namespace orvantis

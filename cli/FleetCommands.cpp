@@ -1,0 +1,153 @@
+#include "FleetCommands.h"
+
+#include "CliPrompter.h"
+#include "Fleet.h"
+#include "PortMap.h"
+#include "UserFiles.h"
+
+#include <QDir>
+#include <QMap>
+
+#include <cstdio>
+#include <optional>
+#include <unistd.h>
+
+namespace orvantis {
+
+namespace {
+
+// COM1 to COM40, or the ports that --ports names.
+std::optional<QList<int>> SelectedPorts(const TCliCall& call)
+{
+    const QString list = call.Parser.value(QStringLiteral("ports"));
+    if (list.isEmpty()) {
+        QList<int> all;
+        for (int index = 0; index < ComPortCount; ++index) all << index;
+        return all;
+    }
+    return ParseComPortList(list);
+}
+
+// Every port's count on one line, where a person watches.
+class TFleetProgress {
+public:
+    explicit TFleetProgress(TFleet& fleet)
+    {
+        if (!::isatty(STDERR_FILENO)) return;
+        QObject::connect(&fleet, &TFleet::Progress, &fleet, [this](int port, int done, int total) {
+            FCounts[port] = total > 0 ? QStringLiteral("%1 %2/%3").arg(ComPortName(port)).arg(done).arg(total) : QString();
+            QStringList shown;
+            for (const QString& count : std::as_const(FCounts))
+                if (!count.isEmpty()) shown << count;
+            std::fprintf(stderr, "\r\033[K%s", qPrintable(shown.join(QStringLiteral("  "))));
+            std::fflush(stderr);
+        });
+        QObject::connect(&fleet, &TFleet::Finished, &fleet, [] {
+            std::fputs("\r\033[K", stderr);
+            std::fflush(stderr);
+        });
+    }
+
+private:
+    QMap<int, QString> FCounts;
+};
+
+int BadPortList()
+{
+    return Usage(QStringLiteral("--ports takes COM names and ranges such as COM2,COM5-COM9"));
+}
+
+int NoPortThere()
+{
+    std::fprintf(stderr, "orvantis-cli: none of the ports to try is there\n");
+    return ExitFailed;
+}
+
+// Runs the job with every port's log lines printed as they come, then the
+// table; the exit status.
+int RunWithTable(const TFleetJob& job)
+{
+    TFleet fleet;
+    QObject::connect(&fleet, &TFleet::Logged, &fleet, PrintLog);
+    TFleetProgress progress(fleet);
+    const QList<TFleetRow> rows = fleet.Run(job);
+    if (rows.isEmpty()) return NoPortThere();
+    PrintLog(QString());
+    for (const QString& line : FleetTable(rows, job.Operation)) PrintLog(line);
+    const QString verdict = FleetVerdict(rows, job.Operation);
+    PrintLog(verdict);
+    if (FleetSucceeded(rows)) return ExitOk;
+    std::fprintf(stderr, "orvantis-cli: %s\n", qPrintable(verdict));
+    return ExitFailed;
+}
+
+}  // namespace
+
+int RunDetectAll(const TCliCall& call)
+{
+    if (!call.Args.isEmpty()) return Usage(QStringLiteral("usage: detect --all [--ports LIST]"));
+    const std::optional<QList<int>> ports = SelectedPorts(call);
+    if (!ports) return BadPortList();
+    TFleetJob job;
+    job.Operation = TFleetOperation::Detect;
+    job.Ports = *ports;
+    TFleet fleet;
+    const QList<TFleetRow> rows = fleet.Run(job);
+    if (rows.isEmpty()) return NoPortThere();
+    // The line Detect logs for the instrument it finds, for each of them.
+    for (const TFleetRow& row : rows)
+        if (row.HasInstrument()) PrintLog(QStringLiteral("%1 -> %2 ver%3").arg(row.Port, row.Instrument, row.VersionText));
+    if (FleetSucceeded(rows)) return ExitOk;
+    std::fprintf(stderr, "orvantis-cli: %s\n", qPrintable(FleetVerdict(rows, job.Operation)));
+    return ExitFailed;
+}
+
+int RunSendAll(const TCliCall& call)
+{
+    if (call.Args.size() != 1)
+        return Usage(QStringLiteral("usage: send --all [--ports LIST] [--force] [--no-backup] [--backup-dir DIR] IN.pro"));
+    if (call.Parser.isSet(QStringLiteral("verify"))) return Usage(QStringLiteral("--verify goes with a send to one instrument"));
+    const std::optional<QList<int>> ports = SelectedPorts(call);
+    if (!ports) return BadPortList();
+    // Opened as "send IN.pro" opens it, before any instrument is known.
+    TFixedIdentity identity;
+    TCliPrompter prompter;
+    TProject project(identity, prompter, PrintLog);
+    prompter.SetOpenName(call.Args[0]);
+    if (!project.Open()) return ExitFailed;
+
+    TFleetJob job;
+    job.Operation = TFleetOperation::Send;
+    job.Ports = *ports;
+    job.ProjectText = project.Lines();
+    job.ProjectName = project.FileName();
+    job.SendOptions.BackUp = !call.Parser.isSet(QStringLiteral("no-backup"));
+    job.SendOptions.BackupFolder = call.Parser.value(QStringLiteral("backup-dir"));
+    if (project.IsPartlyLoaded() && !call.Parser.isSet(QStringLiteral("force"))) {
+        std::fprintf(stderr, "orvantis-cli: %s; nothing sent (--force sends it all the same)\n", qPrintable(project.PartLoadText()));
+        return ExitFailed;
+    }
+    if (job.SendOptions.BackUp)
+        PruneBackups(job.SendOptions.BackupFolder.isEmpty() ? DefaultBackupFolder() : job.SendOptions.BackupFolder,
+                     QDateTime::currentDateTime());
+    return RunWithTable(job);
+}
+
+int RunReceiveAll(const TCliCall& call)
+{
+    if (call.Args.size() != 1) return Usage(QStringLiteral("usage: receive --all [--ports LIST] DIR"));
+    const std::optional<QList<int>> ports = SelectedPorts(call);
+    if (!ports) return BadPortList();
+    const QString folder = call.Args[0];
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "orvantis-cli: the folder %s cannot be made\n", qPrintable(folder));
+        return ExitFailed;
+    }
+    TFleetJob job;
+    job.Operation = TFleetOperation::Receive;
+    job.Ports = *ports;
+    job.ReceiveFolder = folder;
+    return RunWithTable(job);
+}
+
+}  // namespace orvantis

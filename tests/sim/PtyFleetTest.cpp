@@ -1,0 +1,177 @@
+// detect, send and receive --all through orvantis-cli against several
+// orvantis-sim instruments at once, some of them failing.
+
+#include "EquipmentIdentity.h"
+#include "Profile.h"
+#include "SimProcess.h"
+#include "TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace orvantis;
+using namespace orvantis::test;
+
+namespace {
+
+// Generous: only a hang fails here, never a slow machine.
+constexpr int HangLimitMs = 60000;
+
+QStringList RecordLinesOf(const QString& path)
+{
+    TLineList lines;
+    EXPECT_TRUE(LoadTextLines(path, lines).Ok) << path.toStdString();
+    QStringList records;
+    for (const std::string& line : lines)
+        if (line.rfind("send ", 0) == 0) records << QString::fromStdString(line);
+    return records;
+}
+
+struct TCliRun {
+    int Exit = -1;
+    QStringList Out;
+};
+
+class PtyFleet : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FDir.isValid());
+        qputenv("ORVANTIS_PORT_DIR", FDir.filePath("ports").toLocal8Bit());
+        ASSERT_TRUE(QDir().mkpath(FDir.filePath("ports")));
+    }
+    void TearDown() override { qunsetenv("ORVANTIS_PORT_DIR"); }
+
+    QString Path(const QString& name) const { return FDir.filePath(name); }
+    TSimProcess& Sim(int com, const QStringList& options = {})
+    {
+        auto& sim = FSims.emplace_back(std::make_unique<TSimProcess>());
+        EXPECT_TRUE(sim->Start(Path("ports"), com, options + QStringList{"--quiet"}));
+        return *sim;
+    }
+    TCliRun Cli(const QStringList& args)
+    {
+        QProcess cli;
+        cli.start(QStringLiteral(ORVANTIS_CLI_PATH), args);
+        TCliRun run;
+        if (!cli.waitForFinished(HangLimitMs)) {
+            cli.kill();
+            cli.waitForFinished();
+            ADD_FAILURE() << "orvantis-cli did not finish";
+            return run;
+        }
+        run.Exit = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+        run.Out = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        return run;
+    }
+    // The closing table's row of a port, its columns split at runs of blanks.
+    static QStringList Row(const TCliRun& run, const QString& port)
+    {
+        const QStringList rows = run.Out.filter(QRegularExpression("^" + port + " "));
+        return rows.isEmpty() ? QStringList() : rows.last().split(QRegularExpression("\\s{2,}"));
+    }
+
+    QTemporaryDir FDir;
+    std::vector<std::unique_ptr<TSimProcess>> FSims;
+};
+
+}  // namespace
+
+TEST_F(PtyFleet, DetectAllListsEveryInstrumentOfOursAndNoOtherPort)
+{
+    Sim(1);
+    Sim(3, {"--name", "OV+ ISDB-T", "--version", "1.35"});
+    Sim(4, {"--silent"});
+    Sim(6, {"--name", "QUELMAR-1"});
+
+    const TCliRun all = Cli({"detect", "--all"});
+    EXPECT_EQ(all.Exit, 0);
+    EXPECT_EQ(all.Out, QStringList({"COM1 -> OV+ DVB-T2 ver1.20", "COM3 -> OV+ ISDB-T ver1.35"}));
+
+    const TCliRun others = Cli({"detect", "--all", "--ports", "COM2,COM5-COM6"});
+    EXPECT_EQ(others.Exit, 1);
+    EXPECT_TRUE(others.Out.isEmpty());
+}
+
+// One instrument loses its line in the middle of the send; the other two
+// take the whole project, and all three were backed up first.
+TEST_F(PtyFleet, SendAllCompletesEveryOtherInstrumentWhenOneFails)
+{
+    // The factory settings but for the first point and the last message,
+    // which only a whole send carries.
+    const QString project = Path("project.pro");
+    TFixedIdentity identity;
+    TLineList text;
+    TProfile profile(&text, identity);
+    profile.SetDefaults();
+    profile.SetPointName(0, "FIELD 01");
+    profile.SetMessageText(56, "BATCH 7");
+    profile.WriteProject(&text, "project.pro", "");
+    ASSERT_TRUE(SaveTextLines(project, text).Ok);
+    // Detection, the version, the backup (access code and 112 reads) and the
+    // access code take 118 commands: the line goes among the first records.
+    TSimProcess& first = Sim(1, {"--eeprom", Path("com1.pro")});
+    TSimProcess& failing = Sim(2, {"--eeprom", Path("com2.pro"), "--hangup-after", "150"});
+    TSimProcess& third = Sim(3, {"--eeprom", Path("com3.pro")});
+
+    const QString backups = Path("backups");
+    const TCliRun run = Cli({"send", "--all", "--backup-dir", backups, project});
+    EXPECT_EQ(run.Exit, 1);
+    for (const QString port : {"COM1", "COM3"}) {
+        const QStringList row = Row(run, port);
+        ASSERT_EQ(row.size(), 5) << run.Out.join('\n').toStdString();
+        EXPECT_EQ(row.mid(1, 2).join(" | ").toStdString(), "OV+ DVB-T2 | sent");
+        EXPECT_TRUE(QFile::exists(row[4])) << row[4].toStdString();
+        // Its own log, whole: every line of the project taken.
+        EXPECT_EQ(run.Out.filter(QRegularExpression("^" + port + ": .* OK$")).size(), 122);
+        EXPECT_TRUE(run.Out.contains(port + ": " + project + " sent to remote equipment"));
+    }
+    const QStringList lost = Row(run, "COM2");
+    ASSERT_EQ(lost.size(), 5);
+    // Where exactly depends on whether the last acknowledgement beat the hang-up.
+    EXPECT_TRUE(QRegularExpression("^error at line \\d+ of 122 \\(line lost\\)$").match(lost[2]).hasMatch())
+        << lost[2].toStdString();
+    EXPECT_TRUE(QFile::exists(lost[4]));
+    EXPECT_TRUE(run.Out.contains("sent to 2 of 3 instruments"));
+    EXPECT_EQ(QDir(backups).entryList({"OV+_DVB-T2-COM*.pro"}, QDir::Files).size(), 3);
+
+    // The simulators keep their memory in their files when they stop.
+    ASSERT_TRUE(first.Stop());
+    ASSERT_TRUE(failing.Stop());
+    ASSERT_TRUE(third.Stop());
+    const QStringList sent = RecordLinesOf(project);
+    EXPECT_EQ(RecordLinesOf(Path("com1.pro")), sent);
+    EXPECT_EQ(RecordLinesOf(Path("com3.pro")), sent);
+    EXPECT_NE(RecordLinesOf(Path("com2.pro")), sent);
+}
+
+TEST_F(PtyFleet, ReceiveAllSavesEachInstrumentUnderItsNameAndPort)
+{
+    Sim(1);
+    Sim(2, {"--name", "OV+ ISDB-T"});
+    Sim(3, {"--nak-at", "0850"});
+
+    const QString folder = Path("received");
+    const TCliRun run = Cli({"receive", "--all", folder});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"OV+_DVB-T2-COM1.pro", "OV+_ISDB-T-COM2.pro"}));
+    EXPECT_EQ(Row(run, "COM3").value(2), "1 of 4 areas not read (refused at *?E2P0850014)");
+
+    // Each worker read into a model of its own instrument.
+    for (const auto& [file, row] : {std::pair{"OV+_DVB-T2-COM1.pro", 15}, std::pair{"OV+_ISDB-T-COM2.pro", 16}}) {
+        TFixedIdentity identity(row, 1.2f);
+        TLineList defaults;
+        TProfile profile(&defaults, identity);
+        profile.SetDefaults();
+        profile.WriteProject(&defaults, "", "");
+        QStringList expected;
+        for (const std::string& line : defaults)
+            if (line.rfind("send ", 0) == 0) expected << QString::fromStdString(line);
+        EXPECT_EQ(RecordLinesOf(QDir(folder).filePath(file)), expected) << file;
+    }
+}
