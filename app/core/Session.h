@@ -19,7 +19,7 @@ namespace orvantis {
 
 enum class TTransferResult {
     Busy,          // another instrument operation runs: nothing done
-    Cancelled,     // the save-changes query said not to go on (Receive)
+    Cancelled,     // the user said not to go on (Receive's save-changes query, Send's questions)
     NoInstrument,  // no instrument found: nothing transferred
     Incomplete,    // an area not read (Receive) or a line refused (Send)
     Failed,        // an unexpected failure, reported in an "Unable to ..." box
