@@ -4,29 +4,72 @@
 #include "Hex.h"
 #include "Profile.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace orvantis {
 
 namespace {
 
-// Appends "    #" and a comment copy of text. A control character would break
-// the line (or hide a second one) once the file is saved, so it shows as '.'.
-// The record's hexadecimal digits carry the real bytes.
-void AppendComment(char* out, std::size_t size, const char* text)
+// The longest line: a message record of a whole text buffer with its comment
+// (a point record has 67 characters at most).
+constexpr std::size_t LineCapacity = 9 + 4 + 2 * MessageCapacity + 2 + 5 + MessageCapacity;
+
+// One record line, built in place: a project has some 3,000 hexadecimal
+// digits, and a formatted call for each of them made saving (and fuzzing the
+// loader, which writes every input back) slow. The digits are those of
+// "%0nX": upper case, most significant first, exactly n of them.
+class TRecordLine {
+public:
+    explicit TRecordLine(std::uint16_t address)
+    {
+        Append("send *E2P");
+        Hex(address, 4);
+    }
+
+    void Hex(std::uint32_t value, int digits)
+    {
+        static constexpr char Digits[] = "0123456789ABCDEF";
+        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) FText[FLength++] = Digits[(value >> shift) & 0xF];
+    }
+    void Byte(std::uint8_t value) { Hex(value, 2); }
+    void Bytes(std::string_view bytes)
+    {
+        for (const char c : bytes) Byte(static_cast<std::uint8_t>(c));
+    }
+
+    // "    #" and a comment copy of text. A control character would break the
+    // line (or hide a second one) once the file is saved, so it shows as '.';
+    // the record's digits carry the real bytes.
+    void Comment(std::string_view text)
+    {
+        Append("    #");
+        for (const char c : text) FText[FLength++] = static_cast<unsigned char>(c) < 0x20 ? '.' : c;
+    }
+
+    std::string_view View() const { return {FText, FLength}; }
+
+private:
+    void Append(std::string_view text)
+    {
+        std::memcpy(FText + FLength, text.data(), text.size());
+        FLength += text.size();
+    }
+
+    char FText[LineCapacity];
+    std::size_t FLength = 0;
+};
+
+// A text field up to its terminator, never beyond its array.
+template <std::size_t N>
+std::string_view TextOf(const char (&text)[N])
 {
-    std::size_t len = std::strlen(out);
-    std::snprintf(out + len, size - len, "    #");
-    len = std::strlen(out);
-    for (const char* c = text; *c && len + 1 < size; ++c, ++len)
-        out[len] = static_cast<unsigned char>(*c) < 0x20 ? '.' : *c;
-    out[len] = '\0';
+    const std::string_view all(text, N);
+    return all.substr(0, all.find('\0'));
 }
 
 }  // namespace
 
-void TProfile::Append(const char* text)
+void TProfile::Append(std::string_view text)
 {
     Lines->emplace_back(text);
 }
@@ -37,12 +80,13 @@ void TProfile::WriteConfig()
     if (Config.LastIndex >= count) Config.LastIndex = static_cast<std::uint8_t>(count - 1);
     Append("# Configuration data:");
     const TConfigData& c = Config;
-    char line[128];
-    std::snprintf(line, sizeof line, "send *E2P%04X%02X%02X%02X%02X%04X%04X%02X%02X%02X%02X%02X%02X%02X",
-                  ConfigAddress, c.PointIndex, c.LastIndex, c.EPStask, c.EPSaux, SwapWord(c.MinDetLev),
-                  SwapWord(c.SNRHiQ), c.Sound, c.Units, c.ConfigAux, c.ContrastLCD, c.ShowBER, c.BacklightLCD,
-                  c.ConfigBw);
-    Append(line);
+    TRecordLine line(ConfigAddress);
+    for (const std::uint8_t b : {c.PointIndex, c.LastIndex, c.EPStask, c.EPSaux}) line.Byte(b);
+    line.Hex(SwapWord(c.MinDetLev), 4);
+    line.Hex(SwapWord(c.SNRHiQ), 4);
+    for (const std::uint8_t b : {c.Sound, c.Units, c.ConfigAux, c.ContrastLCD, c.ShowBER, c.BacklightLCD, c.ConfigBw})
+        line.Byte(b);
+    Append(line.View());
 }
 
 void TProfile::WriteBands()
@@ -50,11 +94,11 @@ void TProfile::WriteBands()
     Append("# Scan data:");
     for (int i = 0; i < BandCount; ++i) {
         const TScanBand& b = Bands[i];
-        char line[128];
-        std::snprintf(line, sizeof line, "send *E2P%04X%08X%08X%02X%02X%02X%02X%02X", BandsAddress + BandSlotSize * i,
-                      SwapLong(b.StartFreq), SwapLong(b.EndFreq), b.Enable, b.Bw, b.BandAux, b.InitialChar,
-                      b.InitialIndex);
-        Append(line);
+        TRecordLine line(static_cast<std::uint16_t>(BandsAddress + BandSlotSize * i));
+        line.Hex(SwapLong(b.StartFreq), 8);
+        line.Hex(SwapLong(b.EndFreq), 8);
+        for (const std::uint8_t v : {b.Enable, b.Bw, b.BandAux, b.InitialChar, b.InitialIndex}) line.Byte(v);
+        Append(line.View());
     }
 }
 
@@ -63,15 +107,13 @@ void TProfile::WritePoints()
     Append("# Detection points data:");
     for (int i = 0, count = PointCount(); i < count; ++i) {
         const TDetPoint& p = Points[i];
-        char line[160];
-        int len = std::snprintf(line, sizeof line, "send *E2P%04X%08X%02X%02X%02X%02X%02X%02X%02X%02X",
-                                PointsAddress + PointRecordSize * i, SwapLong(p.FreqKHz), p.PointAux0, p.FFT, p.BW,
-                                p.SpecInv, p.Guard, p.PointAux9, p.PointAux10, p.Standard);
-        for (int k = 0; k < PointNameLength; ++k)
-            len += std::snprintf(line + len, sizeof line - static_cast<std::size_t>(len), "%02X",
-                                 static_cast<unsigned char>(p.Name[k]));
-        AppendComment(line, sizeof line, p.Name);
-        Append(line);
+        TRecordLine line(static_cast<std::uint16_t>(PointsAddress + PointRecordSize * i));
+        line.Hex(SwapLong(p.FreqKHz), 8);
+        for (const std::uint8_t v : {p.PointAux0, p.FFT, p.BW, p.SpecInv, p.Guard, p.PointAux9, p.PointAux10, p.Standard})
+            line.Byte(v);
+        line.Bytes({p.Name, PointNameLength});
+        line.Comment(TextOf(p.Name));
+        Append(line.View());
     }
 }
 
@@ -81,14 +123,11 @@ void TProfile::WriteMessages()
     std::uint16_t address = FirstMessageAddress;
     for (int i = 0; i < MessageCount; ++i) {
         const TTextMessage& m = Messages[i];
-        char line[160];
-        int len = std::snprintf(line, sizeof line, "send *E2P%04X", address);
-        for (const char* c = m.Text; *c; ++c)
-            len += std::snprintf(line + len, sizeof line - static_cast<std::size_t>(len), "%02X",
-                                 static_cast<unsigned char>(*c));
-        std::snprintf(line + len, sizeof line - static_cast<std::size_t>(len), "00");
-        AppendComment(line, sizeof line, m.Text);
-        Append(line);
+        TRecordLine line(address);
+        line.Bytes(TextOf(m.Text));
+        line.Byte(0);
+        line.Comment(TextOf(m.Text));
+        Append(line.View());
         // The next address follows from MaxLen, never from the text's length.
         address = static_cast<std::uint16_t>(address + m.MaxLen + 1);
     }
