@@ -16,22 +16,33 @@ constexpr std::size_t LineCapacity = 9 + 4 + 2 * MessageCapacity + 2 + 5 + Messa
 
 // One record line, built in place: a project has some 3,000 hexadecimal
 // digits, and a formatted call for each of them made saving (and fuzzing the
-// loader, which writes every input back) slow. The digits are those of
-// "%0nX": upper case, most significant first, exactly n of them.
+// loader, which writes every input back) slow. Numbers come out as "%02X",
+// "%04X" and "%08X" print them: upper case, most significant digit first.
 class TRecordLine {
 public:
     explicit TRecordLine(std::uint16_t address)
     {
         Append("send *E2P");
-        Hex(address, 4);
+        Word(address);
     }
 
-    void Hex(std::uint32_t value, int digits)
+    void Byte(std::uint8_t value)
     {
         static constexpr char Digits[] = "0123456789ABCDEF";
-        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) FText[FLength++] = Digits[(value >> shift) & 0xF];
+        FText[FLength] = Digits[value >> 4];
+        FText[FLength + 1] = Digits[value & 0xF];
+        FLength += 2;
     }
-    void Byte(std::uint8_t value) { Hex(value, 2); }
+    void Word(std::uint16_t value)
+    {
+        Byte(static_cast<std::uint8_t>(value >> 8));
+        Byte(static_cast<std::uint8_t>(value));
+    }
+    void Long(std::uint32_t value)
+    {
+        Word(static_cast<std::uint16_t>(value >> 16));
+        Word(static_cast<std::uint16_t>(value));
+    }
     void Bytes(std::string_view bytes)
     {
         for (const char c : bytes) Byte(static_cast<std::uint8_t>(c));
@@ -82,8 +93,8 @@ void TProfile::WriteConfig()
     const TConfigData& c = Config;
     TRecordLine line(ConfigAddress);
     for (const std::uint8_t b : {c.PointIndex, c.LastIndex, c.EPStask, c.EPSaux}) line.Byte(b);
-    line.Hex(SwapWord(c.MinDetLev), 4);
-    line.Hex(SwapWord(c.SNRHiQ), 4);
+    line.Word(SwapWord(c.MinDetLev));
+    line.Word(SwapWord(c.SNRHiQ));
     for (const std::uint8_t b : {c.Sound, c.Units, c.ConfigAux, c.ContrastLCD, c.ShowBER, c.BacklightLCD, c.ConfigBw})
         line.Byte(b);
     Append(line.View());
@@ -95,8 +106,8 @@ void TProfile::WriteBands()
     for (int i = 0; i < BandCount; ++i) {
         const TScanBand& b = Bands[i];
         TRecordLine line(static_cast<std::uint16_t>(BandsAddress + BandSlotSize * i));
-        line.Hex(SwapLong(b.StartFreq), 8);
-        line.Hex(SwapLong(b.EndFreq), 8);
+        line.Long(SwapLong(b.StartFreq));
+        line.Long(SwapLong(b.EndFreq));
         for (const std::uint8_t v : {b.Enable, b.Bw, b.BandAux, b.InitialChar, b.InitialIndex}) line.Byte(v);
         Append(line.View());
     }
@@ -108,7 +119,7 @@ void TProfile::WritePoints()
     for (int i = 0, count = PointCount(); i < count; ++i) {
         const TDetPoint& p = Points[i];
         TRecordLine line(static_cast<std::uint16_t>(PointsAddress + PointRecordSize * i));
-        line.Hex(SwapLong(p.FreqKHz), 8);
+        line.Long(SwapLong(p.FreqKHz));
         for (const std::uint8_t v : {p.PointAux0, p.FFT, p.BW, p.SpecInv, p.Guard, p.PointAux9, p.PointAux10, p.Standard})
             line.Byte(v);
         line.Bytes({p.Name, PointNameLength});
