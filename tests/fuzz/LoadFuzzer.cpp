@@ -1,6 +1,7 @@
 // libFuzzer target: arbitrary bytes as a project file. Loading must never go
-// out of bounds, and what the model writes must load back to the very same
-// text (the written form is a fixed point of write + load).
+// out of bounds nor break the model's own limits, and what the model writes
+// must load back to the very same text (the written form is a fixed point of
+// write + load).
 
 #include "Profile.h"
 
@@ -92,6 +93,23 @@ bool CheckedBefore(const TProfile& model)
     std::abort();
 }
 
+// What the model promises whatever it loaded: no text longer than its
+// message's maximum, names terminated behind their eight characters, a
+// bandwidth code of 6, 7 or 8.
+void CheckModel(const TProfile& model)
+{
+    const TLineList none;
+    const std::uint8_t bw = model.ConfigRecord().ConfigBw;
+    if (bw < 6 || bw > 8) Fail("ConfigBw is not 6, 7 or 8", none, none);
+    for (int i = 0; i < MessageCount; ++i) {
+        const TTextMessage& m = model.MessageRecord(i);
+        const std::string_view text(m.Text, sizeof m.Text);
+        if (text.find('\0') > static_cast<std::size_t>(m.MaxLen)) Fail("a message text longer than allowed", none, none);
+    }
+    for (int i = 0; i < model.PointCount(); ++i)
+        if (model.PointRecord(i).Name[PointNameLength] != '\0') Fail("a point name without its terminator", none, none);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -103,6 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TProfile first(&lines, identity);
     first.LoadFromLines();
     if (CheckedBefore(first)) return 0;
+    CheckModel(first);
 
     TLineList written;
     first.WriteProject(&written, "fuzz.pro", "01/01/2026 00:00:00");
