@@ -10,10 +10,12 @@
 // After every event each buffer's cursor is inside it and the shown screen is
 // the one HelpShown() names. Where the console has room for the terminal area
 // (7 rows, 2 columns): received bytes and typed keys change neither the rows
-// above the area nor the help screen, the cursor stays in the area, a
-// character shown as text lands just left of the cursor in its colour, and in
-// hexadecimal mode every byte ends with its full stop. On a console of the
-// program's own width drawing never reports an error.
+// above the area nor the help screen and keep the cursor in the area; a
+// character shown as text lands just left of the cursor in its colour, a line
+// end leaves the cursor in column 0, and in hexadecimal mode every byte ends
+// with its two digits and a full stop. On a console of the program's width the
+// main screen's status rows always show the port and the switches as they
+// are, and drawing never reports an error.
 
 #include "MemoryConsole.h"
 #include "Terminal.h"
@@ -75,7 +77,7 @@ bool IsGlyph(std::uint8_t byte)
 
 class TTerminalCheck {
 public:
-    TTerminalCheck(TMemoryConsole& console, TTerminal& terminal)
+    TTerminalCheck(const TMemoryConsole& console, const TTerminal& terminal)
         : FConsole(console),
           FTerminal(terminal),
           FMain(*console.Buffer(console.MainBuffer())),
@@ -132,7 +134,7 @@ public:
     {
         if (FMain.Width() < ProgramWidth || FMain.Height() <= AreaTopRow) return;
         const std::string port = FMain.RowText(2).substr(2);
-        if (port.rfind(FTerminal.ComPort().toStdString() + ": 115200", 0) != 0) Fail("the port row is stale");
+        if (!port.starts_with(FTerminal.ComPort().toStdString() + ": 115200")) Fail("the port row is stale");
         const std::string modes = FMain.RowText(3);
         if (modes.substr(5, 5) != (FTerminal.CrLf() ? "CR+LF" : "CR   ") ||
             modes.substr(17, 5) != (FTerminal.Local() ? "Local" : "None ") ||
