@@ -1,15 +1,28 @@
 #include "Hex.h"
 
+#include <algorithm>
+#include <array>
+
 namespace orvantis {
 
 namespace {
 
+// A digit's value by its character, -1 for any other: every byte of a record
+// passes here, a table lookup instead of three range tests.
+constexpr std::array<std::int8_t, 256> DigitValues = [] {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (int c = '0'; c <= '9'; ++c) values[c] = static_cast<std::int8_t>(c - '0');
+    for (int c = 'A'; c <= 'F'; ++c) {
+        values[c] = static_cast<std::int8_t>(c - 'A' + 10);
+        values[c - 'A' + 'a'] = static_cast<std::int8_t>(c - 'A' + 10);
+    }
+    return values;
+}();
+
 int DigitValue(char c)
 {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
+    return DigitValues[static_cast<unsigned char>(c)];
 }
 
 }  // namespace
@@ -17,7 +30,7 @@ int DigitValue(char c)
 std::uint32_t HexToValue(std::string_view data, std::size_t pos, std::size_t width)
 {
     if (pos >= data.size()) return 0;
-    std::string_view s = data.substr(pos, width);
+    const std::string_view s(data.data() + pos, std::min(width, data.size() - pos));
     std::size_t i = 0;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {

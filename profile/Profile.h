@@ -151,7 +151,7 @@ private:
     void WritePoints();
     void WriteMessages();
     void WriteEndLine(std::string_view fileName);
-    void Append(const char* text);
+    void Append(std::string_view text);
 
     TLineList* Lines;
     const IEquipmentIdentity& Identity;

@@ -48,8 +48,7 @@ bool TTerminal::Run()
         return false;
     }
     FOutput = FConsole.MainBuffer();
-    FHelpBuffer = FConsole.CreateBuffer();
-    if (FHelpBuffer >= 0) DrawHelpScreen();
+    CreateHelpScreen();
     LoadSettings();
     DrawMainScreen();
     do {

@@ -73,6 +73,8 @@ public:
     void ScrollUp(TConsoleBuffer buffer);
     void WriteAt(TConsoleBuffer buffer, const QByteArray& text, int column, int row, TAttribute attribute);
     void DrawMainScreen();
+    // A second screen buffer of the console, with the help screen drawn in it.
+    void CreateHelpScreen();
     void DrawHelpScreen();
     void DrawStatus(TConsoleBuffer buffer);
 

@@ -203,6 +203,12 @@ void TTerminal::DrawMainScreen()
     DrawStatus(FOutput);
 }
 
+void TTerminal::CreateHelpScreen()
+{
+    FHelpBuffer = FConsole.CreateBuffer();
+    if (FHelpBuffer >= 0) DrawHelpScreen();
+}
+
 void TTerminal::DrawHelpScreen()
 {
     DrawFrame(FHelpBuffer, "   HELP   ");
