@@ -3,6 +3,7 @@
 
 #include "EquipmentIdentity.h"
 #include "Profile.h"
+#include "ProjectRecords.h"
 #include "SimProcess.h"
 #include "TextFile.h"
 
@@ -21,16 +22,6 @@ namespace {
 
 // Generous: only a hang fails here, never a slow machine.
 constexpr int HangLimitMs = 60000;
-
-QStringList RecordLinesOf(const QString& path)
-{
-    TLineList lines;
-    EXPECT_TRUE(LoadTextLines(path, lines).Ok) << path.toStdString();
-    QStringList records;
-    for (const std::string& line : lines)
-        if (line.rfind("send ", 0) == 0) records << QString::fromStdString(line);
-    return records;
-}
 
 struct TCliRun {
     int Exit = -1;

@@ -3,6 +3,7 @@
 
 #include "EquipmentLink.h"
 #include "FakeDevices.h"
+#include "ProjectRecords.h"
 #include "ScriptedPrompter.h"
 #include "Session.h"
 #include "SimProcess.h"
@@ -23,21 +24,6 @@ using namespace orvantis::test;
 namespace {
 
 constexpr qint64 HangLimitMs = 30000;
-
-QStringList RecordLines(const TLineList& lines)
-{
-    QStringList records;
-    for (const std::string& line : lines)
-        if (line.rfind("send ", 0) == 0) records << QString::fromStdString(line);
-    return records;
-}
-
-QStringList RecordLinesOf(const QString& path)
-{
-    TLineList lines;
-    EXPECT_TRUE(LoadTextLines(path, lines).Ok) << path.toStdString();
-    return RecordLines(lines);
-}
 
 class PtyTransfer : public ::testing::Test {
 protected:
