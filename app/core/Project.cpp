@@ -99,11 +99,26 @@ QString TProject::PartLoadText() const
         .arg(DecodeText(FLoad.RefusedText));
 }
 
+// Saving a project that did not load whole writes the defaults in place of
+// the refused line and everything after it, and the next Open warns no more.
+bool TProject::ConfirmPartLoad()
+{
+    if (!IsPartlyLoaded()) return true;
+    if (FPrompter.Confirm(QStringLiteral("Warning"),
+                          PartLoadText() + QStringLiteral(".\n\nSave it all the same? The file will hold those defaults "
+                                                          "in place of that line and the lines after it.")))
+        return true;
+    FLog(QStringLiteral("nothing saved"));
+    return false;
+}
+
 bool TProject::Save()
 {
     if (FFileName == UntitledName) return SaveAs();
+    if (!ConfirmPartLoad()) return false;
     WriteText(FFileName);
     if (!WriteFile(FFileName)) return false;
+    FLoad = {};  // the file now holds the whole model
     FModified = false;
     FLog(QStringLiteral("file saved ") + FFileName);
     return true;
@@ -119,11 +134,13 @@ bool TProject::SaveAs()
     options.Folder = FFileName.isEmpty() ? QString() : QFileInfo(FFileName).path();
     options.ConfirmOverwrite = true;
     options.PathMustExist = true;
+    if (!ConfirmPartLoad()) return false;
     const std::optional<QString> chosen = FPrompter.SaveFileName(options);
     if (!chosen) return false;
 
     WriteText(*chosen);
     if (!WriteFile(*chosen)) return false;
+    FLoad = {};
     FFileName = *chosen;
     FModified = false;
     FLog(QStringLiteral("file saved as ") + FFileName);

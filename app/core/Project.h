@@ -36,6 +36,9 @@ public:
     bool IsPartlyLoaded() const { return !FLoad; }
     // "<file>: line N not loaded: <text>; the settings after it are at their defaults"
     QString PartLoadText() const;
+    // The user takes the project as it loaded, defaults and all (orvantis-cli
+    // --force): Save and Save As no longer ask.
+    void AcceptPartLoad() { FLoad = {}; }
 
     // Changes that no file holds yet and the user made or received: not
     // a new project's untouched defaults. They are what a recovery copy keeps.
@@ -74,6 +77,7 @@ public:
     const TLineList& Regenerate();
 
 private:
+    bool ConfirmPartLoad();
     void WriteText(const QString& fileName);
     bool WriteFile(const QString& path);
 

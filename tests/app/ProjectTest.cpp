@@ -181,6 +181,55 @@ TEST_F(ProjectTest, AFileThatStopsLoadingIsSaidAndMarkedUntilTheNextNew)
     EXPECT_FALSE(Project.IsPartlyLoaded());
 }
 
+TEST_F(ProjectTest, SavingAPartlyLoadedProjectAsksFirstAndNoWritesNothing)
+{
+    const QString path = Path("stray.pro");
+    const QByteArray original = "send *E2P00D34C414E00\r\nsend    # note\r\nsend *E2P1F00010300\r\n";
+    WriteAll(path, original);
+    ASSERT_TRUE(OpenFile(path));
+    Prompter.Messages.clear();
+    const QString said = Project.PartLoadText();
+    const auto expectAsked = [this, &said] {
+        ASSERT_EQ(Prompter.Messages.size(), 1);
+        const TAskedMessage& m = Prompter.Messages[0];
+        EXPECT_EQ(m.Caption, QStringLiteral("Warning"));
+        EXPECT_TRUE(m.Text.startsWith(said + QStringLiteral(".\n\n"))) << m.Text.toStdString();
+        EXPECT_TRUE(said.contains(QStringLiteral("line 2 not loaded: send    # note")));
+        EXPECT_EQ(m.Buttons, TMsgButton::Yes | TMsgButton::No);
+        Prompter.Messages.clear();
+    };
+
+    // Save and Save As: No writes nothing and shows no file dialog.
+    Prompter.AnswerMessage(TMsgButton::No);
+    EXPECT_FALSE(Project.Save());
+    expectAsked();
+    Prompter.AnswerMessage(TMsgButton::No);
+    EXPECT_FALSE(Project.SaveAs());
+    expectAsked();
+    EXPECT_EQ(Prompter.Files.size(), 1) << "only the open dialog";
+
+    // The save-changes query's Yes, then No: the New does not go on.
+    Project.SetModified();
+    Prompter.AnswerMessage(TMsgButton::Yes);
+    Prompter.AnswerMessage(TMsgButton::No);
+    EXPECT_FALSE(Project.New());
+    Prompter.Messages.removeFirst();
+    expectAsked();
+    EXPECT_EQ(Project.FileName(), path);
+    EXPECT_TRUE(Project.IsModified());
+    EXPECT_EQ(ReadAll(path), original);
+    EXPECT_TRUE(Prompter.AllAnswersUsed());
+
+    // Yes writes the whole model; the file then loads whole.
+    Prompter.AnswerMessage(TMsgButton::Yes);
+    EXPECT_TRUE(Project.Save());
+    expectAsked();
+    EXPECT_FALSE(Project.IsPartlyLoaded());
+    ASSERT_TRUE(OpenFile(path));
+    EXPECT_TRUE(Prompter.Messages.isEmpty());
+    EXPECT_STREQ(Project.Profile().GetMessageText(12), "LAN");
+}
+
 TEST_F(ProjectTest, AFileThatCannotBeReadChangesNothing)
 {
     const QString path = WriteProjectFile(QStringLiteral("good.pro"));
