@@ -3,6 +3,7 @@
 #include "CliPrompter.h"
 #include "CliSessionHost.h"
 #include "FleetCommands.h"
+#include "PartLoad.h"
 #include "PortMap.h"
 #include "Session.h"
 #include "UserFiles.h"
@@ -96,7 +97,7 @@ int RunVerify(const TCliCall& call)
     TCliPrompter prompter;
     TSession session(host, prompter);
     prompter.SetOpenName(call.Args[0]);
-    if (!session.Project().Open()) return ExitFailed;
+    if (!session.Project().Open() || RefusePartLoad(session.Project(), call, "compared")) return ExitFailed;
     return VerifyVerdict(session.Compare());
 }
 

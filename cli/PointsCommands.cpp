@@ -1,6 +1,7 @@
 #include "PointsCommands.h"
 
 #include "CliPrompter.h"
+#include "PartLoad.h"
 #include "PointsFile.h"
 #include "Project.h"
 
@@ -54,7 +55,7 @@ int RunPoints(const TCliCall& call)
     TCliPrompter prompter;
     TProject project(identity, prompter, PrintLog);
     prompter.SetOpenName(call.Args[1]);
-    if (!project.Open()) return ExitFailed;
+    if (!project.Open() || RefusePartLoad(project, call, "written")) return ExitFailed;
     return isExport ? Export(call, project, prompter) : Import(call, project, prompter);
 }
 

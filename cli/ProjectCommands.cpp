@@ -1,11 +1,10 @@
 #include "ProjectCommands.h"
 
 #include "CliPrompter.h"
+#include "PartLoad.h"
 #include "ProfileWords.h"
 #include "Project.h"
 #include "TextCodec.h"
-
-#include <cstdio>
 
 namespace orvantis {
 
@@ -27,12 +26,7 @@ int RunResave(const TCliCall& call)
     TProject project(identity, prompter, PrintLog);
     prompter.SetOpenName(call.Args[0]);
     prompter.SetSaveName(call.Args[1]);
-    if (!project.Open()) return ExitFailed;
-    // Saving would turn the defaults after the refused line into the file's settings.
-    if (project.IsPartlyLoaded()) {
-        std::fprintf(stderr, "orvantis-cli: %s; nothing written\n", qPrintable(project.PartLoadText()));
-        return ExitFailed;
-    }
+    if (!project.Open() || RefusePartLoad(project, call, "written")) return ExitFailed;
     return project.SaveAs() ? ExitOk : ExitFailed;
 }
 
@@ -54,7 +48,7 @@ int RunShow(const TCliCall& call)
     TFixedIdentity identity(call.Model, call.Version);
     TCliPrompter prompter;
     TProject project(identity, prompter, [](const QString&) {});
-    if (!OpenQuietly(project, prompter, call.Args[0])) return ExitFailed;
+    if (!OpenQuietly(project, prompter, call.Args[0]) || RefusePartLoad(project, call, "shown")) return ExitFailed;
     for (const std::string& line : ProjectInWords(project.Profile())) PrintLog(DecodeText(line));
     return ExitOk;
 }
@@ -66,7 +60,9 @@ int RunDiff(const TCliCall& call)
     TCliPrompter prompter;
     TProject first(identity, prompter, [](const QString&) {});
     TProject second(identity, prompter, [](const QString&) {});
-    if (!OpenQuietly(first, prompter, call.Args[0]) || !OpenQuietly(second, prompter, call.Args[1])) return ExitFailed;
+    if (!OpenQuietly(first, prompter, call.Args[0]) || RefusePartLoad(first, call, "compared") ||
+        !OpenQuietly(second, prompter, call.Args[1]) || RefusePartLoad(second, call, "compared"))
+        return ExitFailed;
     const std::vector<std::string> differences = DifferencesInWords(
         first.Profile(), call.Args[0].toStdString(), second.Profile(), call.Args[1].toStdString());
     for (const std::string& line : differences) PrintLog(DecodeText(line));

@@ -7,8 +7,8 @@ namespace orvantis {
 
 // new OUT.pro: File New, then Save As OUT.pro.
 int RunNew(const TCliCall& call);
-// resave IN.pro OUT.pro: File Open IN.pro, then Save As OUT.pro; refused
-// for a file that does not load whole.
+// resave IN.pro OUT.pro: File Open IN.pro, then Save As OUT.pro. These and
+// the others refuse a file that does not load whole, unless --force.
 int RunResave(const TCliCall& call);
 // show IN.pro: the whole project in words.
 int RunShow(const TCliCall& call);

@@ -93,7 +93,9 @@ int main(int argc, char* argv[])
                                       QStringLiteral("VERSION"), QStringLiteral("3.0"));
     parser.addOption(modelOption);
     parser.addOption(fwOption);
-    parser.addOption({QStringLiteral("force"), QStringLiteral("send: send a project that did not load whole.")});
+    parser.addOption({QStringLiteral("force"),
+                      QStringLiteral("send, resave, points, verify, show, diff: take a project that did not load whole "
+                                     "(the settings after the line that stopped it at their defaults).")});
     parser.addOption({QStringLiteral("no-backup"), QStringLiteral("send: do not back up the instrument's settings first.")});
     parser.addOption({QStringLiteral("backup-dir"),
                       QStringLiteral("send: the folder of the backups (default ~/.local/share/orvantis/backups)."),

@@ -155,6 +155,36 @@ TEST_F(CliTest, AProjectThatStopsLoadingIsNotSentWithoutForce)
     EXPECT_FALSE(run.Out.contains("Detecting")) << "no port is touched";
 }
 
+TEST_F(CliTest, AProjectThatStopsLoadingIsNeitherWrittenComparedNorShownWithoutForce)
+{
+    ASSERT_EQ(Cli({"new", Path("whole.pro")}).Exit, 0);
+    WriteAll(Path("stray.pro"), "send *E2P00D34C414E00\nsend    # note\n");
+    WriteAll(Path("points.csv"), "index,name\r\n2,GOOD\r\n");
+    const QString stray = Path("stray.pro");
+    const QList<QStringList> refused{{"resave", stray, Path("out.pro")},
+                                     {"points", "export", stray, Path("out.csv")},
+                                     {"points", "import", stray, Path("points.csv"), Path("out.pro")},
+                                     {"show", stray},
+                                     {"diff", Path("whole.pro"), stray},
+                                     {"diff", stray, Path("whole.pro")},
+                                     {"verify", stray}};
+    for (const QStringList& args : refused) {
+        const TRun run = Cli(args);
+        EXPECT_EQ(run.Exit, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.Err.contains(stray.toUtf8() + ": line 2 not loaded: send    # note;")) << run.Err.toStdString();
+        EXPECT_FALSE(run.Out.contains("Detecting")) << "no port is touched";
+        EXPECT_FALSE(run.Out.contains("NET:")) << "nothing shown";
+    }
+    EXPECT_EQ(Entries(), (QStringList{"points.csv", "stray.pro", "whole.pro"}));
+
+    // --force takes the file as it loaded: its defaults after the line.
+    EXPECT_EQ(Cli({"--force", "points", "import", stray, Path("points.csv"), Path("out.pro")}).Exit, 0);
+    EXPECT_EQ(Cli({"--force", "points", "export", stray, Path("out.csv")}).Exit, 0);
+    EXPECT_EQ(Cli({"--force", "show", stray}).Exit, 0);
+    EXPECT_EQ(Cli({"--force", "diff", stray, Path("whole.pro")}).Exit, 1) << "message 12 differs";
+    EXPECT_EQ(Cli({"diff", Path("whole.pro"), Path("out.pro")}).Exit, 1) << "message 12 and point 2 differ";
+}
+
 TEST_F(CliTest, UsageErrorsExitWithTwoAndWriteNothing)
 {
     const QList<QStringList> misuses{{},
