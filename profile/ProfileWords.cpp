@@ -85,56 +85,70 @@ std::string InitialCharWord(std::uint8_t c)
     return "code " + Number(c);
 }
 
+// A point name's eight bytes as Send writes them, those after its end too.
+std::string NameBytes(const TDetPoint& p)
+{
+    std::string text;
+    for (int k = 0; k < PointNameLength; ++k)
+        text += Format(k == 0 ? "%02X" : " %02X", static_cast<unsigned char>(p.Name[k]));
+    return text;
+}
+
 }  // namespace
 
 std::vector<TSettingWords> SettingsInWords(const TProfile& model)
 {
     std::vector<TSettingWords> words;
-    const auto add = [&words](std::string label, std::string value) { words.push_back({std::move(label), std::move(value)}); };
+    const auto add = [&words](std::string label, std::string value, unsigned long stored) {
+        words.push_back({std::move(label), std::move(value), Number(stored)});
+    };
 
     const TConfigData& c = model.ConfigRecord();
-    add("First detection point", Number(c.PointIndex + 1u));
-    add("Last detection point", Number(c.LastIndex + 1u));
-    add("External power supply for amplifiers", c.EPStask == 2 ? "off" : "on");
-    add("External power supply companion byte", Number(c.EPSaux));
-    add("Minimum noise level", Number(c.MinDetLev) + " %");
-    add("MER threshold for a high-quality signal", Format("%u.%u dB", c.SNRHiQ / 10u, c.SNRHiQ % 10u));
-    add("Sound", Word(c.Sound, {"disabled", "enabled", "only warnings"}));
-    add("Level units", Word(c.Units, {"dBuV", "dBmV", "dBm"}));
-    add("Configuration byte 10", Number(c.ConfigAux));
-    add("Display contrast", Number(c.ContrastLCD) + " (0 to 3)");
-    add("BER shown", Word(c.ShowBER, {"CBER", "VBER", "CBER and VBER"}, 1));
-    add("Backlight", Word(c.BacklightLCD, {"off", "on", "auto"}));
+    add("First detection point", Number(c.PointIndex + 1u), c.PointIndex);
+    add("Last detection point", Number(c.LastIndex + 1u), c.LastIndex);
+    add("External power supply for amplifiers", c.EPStask == 2 ? "off" : "on", c.EPStask);
+    add("External power supply companion byte", Number(c.EPSaux), c.EPSaux);
+    add("Minimum noise level", Number(c.MinDetLev) + " %", c.MinDetLev);
+    add("MER threshold for a high-quality signal", Format("%u.%u dB", c.SNRHiQ / 10u, c.SNRHiQ % 10u), c.SNRHiQ);
+    add("Sound", Word(c.Sound, {"disabled", "enabled", "only warnings"}), c.Sound);
+    add("Level units", Word(c.Units, {"dBuV", "dBmV", "dBm"}), c.Units);
+    add("Configuration byte 10", Number(c.ConfigAux), c.ConfigAux);
+    add("Display contrast", Number(c.ContrastLCD) + " (0 to 3)", c.ContrastLCD);
+    add("BER shown", Word(c.ShowBER, {"CBER", "VBER", "CBER and VBER"}, 1), c.ShowBER);
+    add("Backlight", Word(c.BacklightLCD, {"off", "on", "auto"}), c.BacklightLCD);
+    add("Configuration bandwidth", Number(c.ConfigBw) + " MHz", c.ConfigBw);
 
     for (int i = 0, n = model.PointCount(); i < n; ++i) {
         const TDetPoint& p = model.PointRecord(i);
         const std::string point = "Point " + Number(i + 1u) + " ";
-        add(point + "frequency", Number(p.FreqKHz) + " kHz");
-        add(point + "name", PointName(model, i));
-        add(point + "standard", StandardWord(p.Standard));
-        add(point + "bandwidth", BandwidthWord(p.BW));
-        add(point + "FFT mode", FftWord(p.FFT));
-        add(point + "guard interval", GuardWord(p.Guard));
-        add(point + "spectral inversion", YesNo(p.SpecInv != 0));
-        add(point + "byte 4", Number(p.PointAux0));
-        add(point + "byte 9", Number(p.PointAux9));
-        add(point + "byte 10", Number(p.PointAux10));
+        add(point + "frequency", Number(p.FreqKHz) + " kHz", p.FreqKHz);
+        words.push_back({point + "name", PointName(model, i), NameBytes(p)});
+        add(point + "standard", StandardWord(p.Standard), p.Standard);
+        add(point + "bandwidth", BandwidthWord(p.BW), p.BW);
+        add(point + "FFT mode", FftWord(p.FFT), p.FFT);
+        add(point + "guard interval", GuardWord(p.Guard), p.Guard);
+        add(point + "spectral inversion", YesNo(p.SpecInv != 0), p.SpecInv);
+        add(point + "byte 4", Number(p.PointAux0), p.PointAux0);
+        add(point + "byte 9", Number(p.PointAux9), p.PointAux9);
+        add(point + "byte 10", Number(p.PointAux10), p.PointAux10);
     }
 
     for (int i = 0; i < BandCount; ++i) {
         const TScanBand& b = model.BandRecord(i);
         const std::string band = "Scan band " + Number(i + 1u) + " ";
-        add(band + "enabled", YesNo(b.Enable != 0));
-        add(band + "start", KHzOfHz(b.StartFreq));
-        add(band + "end", KHzOfHz(b.EndFreq));
-        add(band + "step", BandwidthWord(b.Bw));
-        add(band + "channel letter", InitialCharWord(b.InitialChar));
-        add(band + "first channel number", Number(b.InitialIndex));
-        add(band + "byte 10", Number(b.BandAux));
+        add(band + "enabled", YesNo(b.Enable != 0), b.Enable);
+        add(band + "start", KHzOfHz(b.StartFreq), b.StartFreq);
+        add(band + "end", KHzOfHz(b.EndFreq), b.EndFreq);
+        add(band + "step", BandwidthWord(b.Bw), b.Bw);
+        add(band + "channel letter", InitialCharWord(b.InitialChar), b.InitialChar);
+        add(band + "first channel number", Number(b.InitialIndex), b.InitialIndex);
+        add(band + "byte 10", Number(b.BandAux), b.BandAux);
     }
 
-    // Counted from 0, as the messages editor shows them.
-    for (int i = 0; i < MessageCount; ++i) add("Message " + Number(static_cast<unsigned>(i)), Quoted(model.GetMessageText(i)));
+    // Counted from 0, as the messages editor shows them. Send writes the
+    // text up to its end and a terminator: the quoted text is those bytes.
+    for (int i = 0; i < MessageCount; ++i)
+        words.push_back({"Message " + Number(static_cast<unsigned>(i)), Quoted(model.GetMessageText(i)), {}});
     return words;
 }
 
@@ -152,6 +166,9 @@ std::vector<std::string> DifferencesInWords(const TProfile& first, const std::st
         if (i < a.size() && j < b.size() && a[i].Label == b[j].Label) {
             if (a[i].Value != b[j].Value)
                 lines.push_back(a[i].Label + ": " + a[i].Value + " in " + firstName + ", " + b[j].Value + " in " + secondName);
+            else if (a[i].Stored != b[j].Stored)
+                lines.push_back(a[i].Label + ": " + a[i].Value + " (" + a[i].Stored + ") in " + firstName + ", " +
+                                b[j].Value + " (" + b[j].Stored + ") in " + secondName);
             ++i;
             ++j;
         } else if (j >= b.size() || (i < a.size() && a.size() - i > b.size() - j)) {
@@ -174,8 +191,6 @@ std::vector<std::string> ProjectInWords(const TProfile& model)
     std::size_t k = 0;
     for (; k < settings.size() && settings[k].Label.rfind("Point ", 0) != 0; ++k)
         lines.push_back(Format("  %-42s %s", settings[k].Label.c_str(), settings[k].Value.c_str()));
-    const TConfigData& c = model.ConfigRecord();
-    lines.push_back(Format("  %-42s %u MHz", "Configuration bandwidth", c.ConfigBw));
 
     lines.push_back("");
     lines.push_back("Detection points (" + Number(static_cast<unsigned>(model.PointCount())) + ")");

@@ -11,18 +11,21 @@
 namespace orvantis {
 
 struct TSettingWords {
-    std::string Label;  // "Scan band 2 start"
-    std::string Value;  // "177500 kHz"; 8-bit texts as they are stored
+    std::string Label;   // "Scan band 2 start"
+    std::string Value;   // "177500 kHz"; 8-bit texts as they are stored
+    std::string Stored;  // the bytes behind Value as numbers ("177500000"),
+                         // empty where Value is the bytes themselves
 };
 
-// Every setting the instrument gives back when it is read, in a fixed order:
-// the configuration, the first PointCount() points, the four scan bands and
-// the 57 messages. Left out is the configuration's bandwidth byte, which the
-// read request does not cover.
+// Every setting Send writes, in a fixed order: the configuration, the first
+// PointCount() points, the four scan bands and the 57 messages. Together
+// they cover every byte of every record line of the project.
 std::vector<TSettingWords> SettingsInWords(const TProfile& model);
 
 // "Point 12 frequency: 474000 kHz in the project, 482000 kHz in the
-// instrument", one line per setting that differs; empty when none does.
+// instrument", one line per setting whose stored bytes differ; empty when
+// none does. Values that read alike in words carry their stored numbers:
+// "on (0) in the project, on (1) in the instrument".
 std::vector<std::string> DifferencesInWords(const TProfile& first, const std::string& firstName,
                                             const TProfile& second, const std::string& secondName);
 
