@@ -164,7 +164,9 @@ QString TSession::ReadQuietly(TProfile& model)
     FLinkLog.SetMuted(true);
     const auto unmute = qScopeGuard([this] { FLinkLog.SetMuted(false); });
     model.SetDefaults();
-    const int failed = FLink.ReadAreas(ReadPlan(model), model);
+    // Every byte that Send writes, so that a backup sent back restores the
+    // instrument and a comparison misses none of them.
+    const int failed = FLink.ReadAreas(WholeRecordsPlan(model), model);
     if (failed == 0) return {};
     return QStringLiteral("%1 of the 4 memory areas could not be read").arg(failed);
 }

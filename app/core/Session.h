@@ -82,8 +82,8 @@ private:
     TTransferResult RunOperation(const QString& name, const std::function<TTransferResult()>& body);
     TTransferResult ReadInstrument();
     TTransferResult WriteInstrument();
-    // Reads the four areas into model without logging every reply; the
-    // reason when an area was not read whole.
+    // Reads the four areas into model, every byte that Send writes, without
+    // logging every reply; the reason when an area was not read whole.
     QString ReadQuietly(TProfile& model);
     // Empty when the backup was saved, else the reason it was not.
     QString BackUpInstrument();
