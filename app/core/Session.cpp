@@ -180,12 +180,14 @@ QString TSession::BackUpInstrument()
     const QString folder = FSendOptions.BackupFolder.isEmpty() ? DefaultBackupFolder() : FSendOptions.BackupFolder;
     if (!QDir().mkpath(folder)) return QStringLiteral("the folder %1 cannot be made").arg(folder);
     const QDateTime now = QDateTime::currentDateTime();
-    const QString path = QDir(folder).filePath(BackupFileName(FLink.EquipmentName(), FLink.PortName(), now));
-    TLineList lines;
-    instrument.WriteProject(&lines, EncodeFileName(path), EncodeText(DateTimeText(now)));
-    if (const TFileResult saved = SaveTextLines(path, lines); !saved) return saved.Error;
-    FLastBackup = path;
-    FHost.Log(QStringLiteral("instrument settings backed up to ") + path);
+    const TSavedBackup saved = SaveBackup(folder, FLink.EquipmentName(), FLink.PortName(), now, [&](const QString& path) {
+        TLineList lines;
+        instrument.WriteProject(&lines, EncodeFileName(path), EncodeText(DateTimeText(now)));
+        return lines;
+    });
+    if (saved.Path.isEmpty()) return saved.Error;
+    FLastBackup = saved.Path;
+    FHost.Log(QStringLiteral("instrument settings backed up to ") + saved.Path);
     return {};
 }
 

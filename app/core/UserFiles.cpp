@@ -1,5 +1,7 @@
 #include "UserFiles.h"
 
+#include "TextFile.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -30,6 +32,8 @@ QSettings UserSettings()
 
 const QString BackUpKey = QStringLiteral("Program/BackUpBeforeSend");
 
+const QString StampFormat = QStringLiteral("yyyyMMdd-HHmmss");
+
 }  // namespace
 
 QString DefaultBackupFolder()
@@ -42,10 +46,26 @@ QString RecoveryFolder()
     return DataFolder(QStringLiteral("recovery"));
 }
 
-QString BackupFileName(const QString& instrument, const QString& port, const QDateTime& when)
+QString BackupFileName(const QString& instrument, const QString& port, const QDateTime& when, int copy)
 {
-    return QStringLiteral("%1-%2-%3.pro")
-        .arg(SafeForFileName(instrument), SafeForFileName(port), when.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    const QString name = QStringLiteral("%1-%2-%3Z")
+                             .arg(SafeForFileName(instrument), SafeForFileName(port), when.toUTC().toString(StampFormat));
+    return copy > 1 ? QStringLiteral("%1-%2.pro").arg(name).arg(copy) : name + QStringLiteral(".pro");
+}
+
+TSavedBackup SaveBackup(const QString& folder, const QString& instrument, const QString& port, const QDateTime& when,
+                        const std::function<TLineList(const QString& path)>& linesFor)
+{
+    // More copies of one second than any run of sends can make: past that,
+    // something other than backups holds the names.
+    constexpr int MaxCopies = 1000;
+    for (int copy = 1; copy <= MaxCopies; ++copy) {
+        const QString path = QDir(folder).filePath(BackupFileName(instrument, port, when, copy));
+        const TFileResult saved = SaveNewTextLines(path, linesFor(path));
+        if (saved) return {path, {}};
+        if (!saved.Exists) return {{}, saved.Error};
+    }
+    return {{}, QStringLiteral("%1 backups of the same second are in %2 already").arg(MaxCopies).arg(folder)};
 }
 
 QString ReceivedFileName(const QString& instrument, const QString& port)
