@@ -81,8 +81,8 @@ int RunSend(const TCliCall& call)
                      qPrintable(session.Project().PartLoadText()));
         return ExitFailed;
     }
-    if (options.BackUp)
-        PruneBackups(options.BackupFolder.isEmpty() ? DefaultBackupFolder() : options.BackupFolder, QDateTime::currentDateTime());
+    // A folder given with --backup-dir is the user's to keep whole.
+    if (options.BackUp && options.BackupFolder.isEmpty()) PruneBackups(DefaultBackupFolder(), QDateTime::currentDateTime());
     session.SetSendOptions(options);
     if (session.Send() != TTransferResult::Complete) return ExitFailed;
     if (!call.Parser.isSet(QStringLiteral("verify"))) return ExitOk;

@@ -1,12 +1,17 @@
 #include "UserFiles.h"
 
+#include "ModelTable.h"
+#include "PortMap.h"
 #include "TextFile.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <optional>
 
 namespace orvantis {
 
@@ -33,6 +38,26 @@ QSettings UserSettings()
 const QString BackUpKey = QStringLiteral("Program/BackUpBeforeSend");
 
 const QString StampFormat = QStringLiteral("yyyyMMdd-HHmmss");
+
+// The time in the name of a file that BackupFileName named (or that was named
+// in local time, without the "Z", before); nothing for any other name, the
+// user's own files among them.
+std::optional<QDateTime> BackupTime(const QString& fileName)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^(.+)-(COM[0-9]+)-([0-9]{8}-[0-9]{6})(Z(-([2-9]|[1-9][0-9]+))?)?\\.pro$"));
+    const QRegularExpressionMatch match = form.match(fileName);
+    if (!match.hasMatch()) return std::nullopt;
+    // Backups are made only of the two editions, only on COM1 to COM40.
+    const QString instrument = match.captured(1).replace(QLatin1Char('_'), QLatin1Char(' '));
+    if (!IsAcceptedModel(ModelRow(instrument.toStdString()))) return std::nullopt;
+    const int port = ComPortIndex(match.captured(2));
+    if (port < 0 || ComPortName(port) != match.captured(2)) return std::nullopt;
+
+    const QDateTime stamp = QDateTime::fromString(match.captured(3), StampFormat);
+    if (!stamp.isValid()) return std::nullopt;
+    return QDateTime(stamp.date(), stamp.time(), match.captured(4).isEmpty() ? Qt::LocalTime : Qt::UTC);
+}
 
 }  // namespace
 
@@ -77,10 +102,11 @@ int PruneBackups(const QString& folder, const QDateTime& now, int maxAgeDays)
 {
     int pruned = 0;
     const QDateTime oldest = now.addDays(-maxAgeDays);
-    QDirIterator it(folder, {QStringLiteral("*.pro")}, QDir::Files);
+    QDirIterator it(folder, QDir::Files);
     while (it.hasNext()) {
         const QFileInfo file(it.next());
-        if (file.lastModified() < oldest && QFile::remove(file.filePath())) ++pruned;
+        const std::optional<QDateTime> made = BackupTime(file.fileName());
+        if (made && *made < oldest && QFile::remove(file.filePath())) ++pruned;
     }
     return pruned;
 }

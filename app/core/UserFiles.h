@@ -38,8 +38,11 @@ TSavedBackup SaveBackup(const QString& folder, const QString& instrument, const 
 // "<instrument name>-<port>.pro", made safe as a backup's name: OV+_DVB-T2-COM3.pro
 QString ReceivedFileName(const QString& instrument, const QString& port);
 
-// Deletes the backups (".pro" files) in folder last written more than
-// maxAgeDays before now; returns how many went.
+// Deletes the backups in folder whose time, as their names give it, lies more
+// than maxAgeDays before now; returns how many went. Only files named as
+// SaveBackup names them (or as backups were named before, with the local time
+// and no "Z") count as backups: anything else in the folder is the user's.
+// For the per-user backups folder only, never one the user chose.
 int PruneBackups(const QString& folder, const QDateTime& now, int maxAgeDays = 365);
 
 // The program's own settings, with their defaults.

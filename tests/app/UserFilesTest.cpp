@@ -13,6 +13,43 @@
 namespace orvantis::test {
 namespace {
 
+const QDateTime Now(QDate(2026, 12, 8), QTime(10, 0));
+
+void Touch(const QString& path, const QDateTime& when)
+{
+    WriteAll(path, "# kept\r\n");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
+}
+
+// Only the program's own backups go, by the time in their names: a file
+// written long ago but named otherwise is the user's, and a backup copied
+// yesterday is as old as its name says.
+TEST(PruneBackups, TakesOnlyTheProgramsBackupsByTheTimeInTheirNames)
+{
+    QTemporaryDir dir;
+    const QDateTime longAgo(QDate(2020, 3, 1), QTime(12, 0));
+    const QStringList usersOwn{
+        "golden site A (do not delete).pro", "site-A.pro", "OV+_DVB-T2-COM1-20240601-101500 copy.pro",
+        "OV+_DVB-T2-COM1-20240601-101500.PRO", "ov+_dvb-t2-COM1-20240601-101500.pro", "OV+_DVB-T2-COM1-20241301-101500.pro",
+        "OV+_DVB-T2-COM41-20240601-101500.pro", "OV+_DVB-T2-COM01-20240601-101500.pro", "ORVANTIS-COM1-20240601-101500.pro",
+        "OV+_DVB-T2-COM1-20240601-101500Z-1.pro", "OV+_DVB-T2-COM1-20240601-101500Z-02.pro", "20240601-101500.pro"};
+    for (const QString& name : usersOwn) Touch(dir.filePath(name), longAgo);
+    const QStringList recent{BackupFileName("OV+ DVB-T2", "COM1", Now.addDays(-300)),
+                             BackupFileName("OV+ ISDB-T", "COM40", Now.addDays(-364), 2)};
+    for (const QString& name : recent) Touch(dir.filePath(name), longAgo);
+    const QStringList old{"OV+_DVB-T2-COM3-20251207-095959.pro",  // local time, as named before
+                          BackupFileName("OV+ DVB-T2", "COM1", Now.addDays(-366)),
+                          BackupFileName("OV+ ISDB-T", "COM12", Now.addDays(-400), 12)};
+    for (const QString& name : old) Touch(dir.filePath(name), Now.addSecs(-60));
+
+    EXPECT_EQ(PruneBackups(dir.path(), Now), old.size());
+    QStringList kept = usersOwn + recent;
+    kept.sort();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), kept);
+}
+
 // UTC in the name: the hour repeated when summer time ends still sorts
 // the backups as they were made.
 TEST(BackupFileName, SortsByTimeAcrossTheEndOfSummerTimeAndNamesEachCopy)
