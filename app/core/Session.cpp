@@ -139,7 +139,8 @@ TTransferResult TSession::WriteInstrument()
         const QString problem = FBackupProblem = BackUpInstrument();
         if (!problem.isEmpty()) {
             FHost.Log(QStringLiteral("no backup of the instrument: ") + problem);
-            if (!FPrompter.Confirm(QStringLiteral("Warning"),
+            if (!FSendOptions.AskToSendWithoutBackup ||
+                !FPrompter.Confirm(QStringLiteral("Warning"),
                                    QStringLiteral("The instrument's settings could not be backed up: %1.\n\n"
                                                   "Send without a backup?").arg(problem))) {
                 FHost.Log(QStringLiteral("nothing sent"));

@@ -34,6 +34,9 @@ struct TSendOptions {
     QString BackupFolder;
     // A project that was not loaded whole goes without asking first.
     bool PartLoadAccepted = false;
+    // When no backup can be made Send asks whether to go on without one;
+    // false: it sends nothing without asking (no one is there to answer).
+    bool AskToSendWithoutBackup = true;
 };
 
 // The instrument compared with the project.

@@ -56,12 +56,13 @@ protected:
     }
     TTransferResult Receive() { return Timed([this] { return Session.Receive(); }); }
     TTransferResult Send() { return Timed([this] { return Session.Send(); }); }
-    int Cli(const QStringList& args, QByteArray* out = nullptr)
+    int Cli(const QStringList& args, QByteArray* out = nullptr, QByteArray* err = nullptr)
     {
         QProcess cli;
         cli.start(QStringLiteral(ORVANTIS_CLI_PATH), args);
         EXPECT_TRUE(cli.waitForFinished(HangLimitMs));
         if (out) *out = cli.readAllStandardOutput();
+        if (err) *err = cli.readAllStandardError();
         return cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
     }
 
@@ -250,8 +251,12 @@ TEST_F(PtyTransfer, ASendWhoseBackupCannotBeReadWritesNothing)
     const QString project = FDir.filePath("project.pro");
     ASSERT_EQ(Cli({"new", project}), 0);
     QByteArray out;
-    EXPECT_EQ(Cli({"send", "--backup-dir", FDir.filePath("backups"), project}, &out), 1);
+    QByteArray err;
+    EXPECT_EQ(Cli({"send", "--backup-dir", FDir.filePath("backups"), project}, &out, &err), 1);
     EXPECT_TRUE(out.contains("no backup of the instrument: 1 of the 4 memory areas could not be read"));
+    // No one at the command line can answer a question: the option is named instead.
+    EXPECT_TRUE(err.contains("nothing sent (--no-backup sends without a backup)")) << err.constData();
+    EXPECT_FALSE(err.contains("Send without a backup?")) << err.constData();
     EXPECT_FALSE(out.contains(" OK"));
     ASSERT_TRUE(sim.Stop());
     EXPECT_FALSE(QFile::exists(memory)) << "the simulator saves its memory only after a write";
