@@ -127,9 +127,9 @@ int RunSendAll(const TCliCall& call)
         std::fprintf(stderr, "orvantis-cli: %s; nothing sent (--force sends it all the same)\n", qPrintable(project.PartLoadText()));
         return ExitFailed;
     }
-    if (job.SendOptions.BackUp)
-        PruneBackups(job.SendOptions.BackupFolder.isEmpty() ? DefaultBackupFolder() : job.SendOptions.BackupFolder,
-                     QDateTime::currentDateTime());
+    // A folder given with --backup-dir is the user's to keep whole.
+    if (job.SendOptions.BackUp && job.SendOptions.BackupFolder.isEmpty())
+        PruneBackups(DefaultBackupFolder(), QDateTime::currentDateTime());
     return RunWithTable(job);
 }
 

@@ -82,10 +82,16 @@ int RunSend(const TCliCall& call)
                      qPrintable(session.Project().PartLoadText()));
         return ExitFailed;
     }
-    if (options.BackUp)
-        PruneBackups(options.BackupFolder.isEmpty() ? DefaultBackupFolder() : options.BackupFolder, QDateTime::currentDateTime());
+    options.AskToSendWithoutBackup = false;
+    // A folder given with --backup-dir is the user's to keep whole.
+    if (options.BackUp && options.BackupFolder.isEmpty()) PruneBackups(DefaultBackupFolder(), QDateTime::currentDateTime());
     session.SetSendOptions(options);
-    if (session.Send() != TTransferResult::Complete) return ExitFailed;
+    if (session.Send() != TTransferResult::Complete) {
+        if (!session.BackupProblem().isEmpty())
+            std::fprintf(stderr, "orvantis-cli: the instrument's settings could not be backed up: %s; nothing sent"
+                                 " (--no-backup sends without a backup)\n", qPrintable(session.BackupProblem()));
+        return ExitFailed;
+    }
     if (!call.Parser.isSet(QStringLiteral("verify"))) return ExitOk;
     return VerifyVerdict(session.Compare(true));
 }

@@ -139,7 +139,8 @@ TTransferResult TSession::WriteInstrument()
         const QString problem = FBackupProblem = BackUpInstrument();
         if (!problem.isEmpty()) {
             FHost.Log(QStringLiteral("no backup of the instrument: ") + problem);
-            if (!FPrompter.Confirm(QStringLiteral("Warning"),
+            if (!FSendOptions.AskToSendWithoutBackup ||
+                !FPrompter.Confirm(QStringLiteral("Warning"),
                                    QStringLiteral("The instrument's settings could not be backed up: %1.\n\n"
                                                   "Send without a backup?").arg(problem))) {
                 FHost.Log(QStringLiteral("nothing sent"));
@@ -164,7 +165,9 @@ QString TSession::ReadQuietly(TProfile& model)
     FLinkLog.SetMuted(true);
     const auto unmute = qScopeGuard([this] { FLinkLog.SetMuted(false); });
     model.SetDefaults();
-    const int failed = FLink.ReadAreas(ReadPlan(model), model);
+    // Every byte that Send writes, so that a backup sent back restores the
+    // instrument and a comparison misses none of them.
+    const int failed = FLink.ReadAreas(WholeRecordsPlan(model), model);
     if (failed == 0) return {};
     return QStringLiteral("%1 of the 4 memory areas could not be read").arg(failed);
 }
@@ -178,12 +181,14 @@ QString TSession::BackUpInstrument()
     const QString folder = FSendOptions.BackupFolder.isEmpty() ? DefaultBackupFolder() : FSendOptions.BackupFolder;
     if (!QDir().mkpath(folder)) return QStringLiteral("the folder %1 cannot be made").arg(folder);
     const QDateTime now = QDateTime::currentDateTime();
-    const QString path = QDir(folder).filePath(BackupFileName(FLink.EquipmentName(), FLink.PortName(), now));
-    TLineList lines;
-    instrument.WriteProject(&lines, EncodeFileName(path), EncodeText(DateTimeText(now)));
-    if (const TFileResult saved = SaveTextLines(path, lines); !saved) return saved.Error;
-    FLastBackup = path;
-    FHost.Log(QStringLiteral("instrument settings backed up to ") + path);
+    const TSavedBackup saved = SaveBackup(folder, FLink.EquipmentName(), FLink.PortName(), now, [&](const QString& path) {
+        TLineList lines;
+        instrument.WriteProject(&lines, EncodeFileName(path), EncodeText(DateTimeText(now)));
+        return lines;
+    });
+    if (saved.Path.isEmpty()) return saved.Error;
+    FLastBackup = saved.Path;
+    FHost.Log(QStringLiteral("instrument settings backed up to ") + saved.Path);
     return {};
 }
 

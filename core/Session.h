@@ -34,6 +34,9 @@ struct TSendOptions {
     QString BackupFolder;
     // A project that was not loaded whole goes without asking first.
     bool PartLoadAccepted = false;
+    // When no backup can be made Send asks whether to go on without one;
+    // false: it sends nothing without asking (no one is there to answer).
+    bool AskToSendWithoutBackup = true;
 };
 
 // The instrument compared with the project.
@@ -82,8 +85,8 @@ private:
     TTransferResult RunOperation(const QString& name, const std::function<TTransferResult()>& body);
     TTransferResult ReadInstrument();
     TTransferResult WriteInstrument();
-    // Reads the four areas into model without logging every reply; the
-    // reason when an area was not read whole.
+    // Reads the four areas into model, every byte that Send writes, without
+    // logging every reply; the reason when an area was not read whole.
     QString ReadQuietly(TProfile& model);
     // Empty when the backup was saved, else the reason it was not.
     QString BackUpInstrument();

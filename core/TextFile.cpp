@@ -2,12 +2,17 @@
 
 #include "ProjectLines.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace orvantis {
 
@@ -68,6 +73,35 @@ TFileResult SaveTextLines(const QString& path, const TLineList& lines)
         bytes.append("\r\n", 2);
     }
     return SaveTextBytes(path, bytes);
+}
+
+TFileResult SaveNewTextLines(const QString& path, const TLineList& lines)
+{
+    // Written whole under a hidden name of its own beside the target, then
+    // given the target's name only if no file has it yet: the kernel's
+    // no-replace rename, or a hard link where the file system has no such
+    // rename. Neither ever replaces a file.
+    const QFileInfo target(path);
+    const QString part = target.dir().filePath(
+        QStringLiteral(".%1.part-%2").arg(target.fileName()).arg(QRandomGenerator::global()->generate64(), 0, 16));
+    if (TFileResult saved = SaveTextLines(part, lines); !saved) {
+        saved.Error.replace(part, path);
+        return saved;
+    }
+    const QByteArray from = QFile::encodeName(part);
+    const QByteArray to = QFile::encodeName(path);
+    int done = renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+    if (done != 0 && (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP)) {
+        done = ::link(from.constData(), to.constData());
+        if (done == 0) ::unlink(from.constData());
+    }
+    if (done == 0) return {};
+    const int error = errno;
+    QFile::remove(part);
+    TFileResult failed = TFileResult::Failure(
+        QStringLiteral("Unable to write %1: %2.").arg(path, QString::fromLocal8Bit(std::strerror(error))));
+    failed.Exists = error == EEXIST;
+    return failed;
 }
 
 }  // namespace orvantis

@@ -1,10 +1,17 @@
 #include "UserFiles.h"
 
+#include "ModelTable.h"
+#include "PortMap.h"
+#include "TextFile.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <optional>
 
 namespace orvantis {
 
@@ -30,6 +37,28 @@ QSettings UserSettings()
 
 const QString BackUpKey = QStringLiteral("Program/BackUpBeforeSend");
 
+const QString StampFormat = QStringLiteral("yyyyMMdd-HHmmss");
+
+// The time in the name of a file that BackupFileName named (or that was named
+// in local time, without the "Z", before); nothing for any other name, the
+// user's own files among them.
+std::optional<QDateTime> BackupTime(const QString& fileName)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^(.+)-(COM[0-9]+)-([0-9]{8}-[0-9]{6})(Z(-([2-9]|[1-9][0-9]+))?)?\\.pro$"));
+    const QRegularExpressionMatch match = form.match(fileName);
+    if (!match.hasMatch()) return std::nullopt;
+    // Backups are made only of the two editions, only on COM1 to COM40.
+    const QString instrument = match.captured(1).replace(QLatin1Char('_'), QLatin1Char(' '));
+    if (!IsAcceptedModel(ModelRow(instrument.toStdString()))) return std::nullopt;
+    const int port = ComPortIndex(match.captured(2));
+    if (port < 0 || ComPortName(port) != match.captured(2)) return std::nullopt;
+
+    const QDateTime stamp = QDateTime::fromString(match.captured(3), StampFormat);
+    if (!stamp.isValid()) return std::nullopt;
+    return QDateTime(stamp.date(), stamp.time(), match.captured(4).isEmpty() ? Qt::LocalTime : Qt::UTC);
+}
+
 }  // namespace
 
 QString DefaultBackupFolder()
@@ -42,10 +71,26 @@ QString RecoveryFolder()
     return DataFolder(QStringLiteral("recovery"));
 }
 
-QString BackupFileName(const QString& instrument, const QString& port, const QDateTime& when)
+QString BackupFileName(const QString& instrument, const QString& port, const QDateTime& when, int copy)
 {
-    return QStringLiteral("%1-%2-%3.pro")
-        .arg(SafeForFileName(instrument), SafeForFileName(port), when.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    const QString name = QStringLiteral("%1-%2-%3Z")
+                             .arg(SafeForFileName(instrument), SafeForFileName(port), when.toUTC().toString(StampFormat));
+    return copy > 1 ? QStringLiteral("%1-%2.pro").arg(name).arg(copy) : name + QStringLiteral(".pro");
+}
+
+TSavedBackup SaveBackup(const QString& folder, const QString& instrument, const QString& port, const QDateTime& when,
+                        const std::function<TLineList(const QString& path)>& linesFor)
+{
+    // More copies of one second than any run of sends can make: past that,
+    // something other than backups holds the names.
+    constexpr int MaxCopies = 1000;
+    for (int copy = 1; copy <= MaxCopies; ++copy) {
+        const QString path = QDir(folder).filePath(BackupFileName(instrument, port, when, copy));
+        const TFileResult saved = SaveNewTextLines(path, linesFor(path));
+        if (saved) return {path, {}};
+        if (!saved.Exists) return {{}, saved.Error};
+    }
+    return {{}, QStringLiteral("%1 backups of the same second are in %2 already").arg(MaxCopies).arg(folder)};
 }
 
 QString ReceivedFileName(const QString& instrument, const QString& port)
@@ -57,10 +102,11 @@ int PruneBackups(const QString& folder, const QDateTime& now, int maxAgeDays)
 {
     int pruned = 0;
     const QDateTime oldest = now.addDays(-maxAgeDays);
-    QDirIterator it(folder, {QStringLiteral("*.pro")}, QDir::Files);
+    QDirIterator it(folder, QDir::Files);
     while (it.hasNext()) {
         const QFileInfo file(it.next());
-        if (file.lastModified() < oldest && QFile::remove(file.filePath())) ++pruned;
+        const std::optional<QDateTime> made = BackupTime(file.fileName());
+        if (made && *made < oldest && QFile::remove(file.filePath())) ++pruned;
     }
     return pruned;
 }

@@ -4,8 +4,12 @@
 // The files live in $XDG_DATA_HOME/orvantis/ (by default
 // ~/.local/share/orvantis/); the settings in the per-user settings store.
 
+#include "Profile.h"
+
 #include <QDateTime>
 #include <QString>
+
+#include <functional>
 
 namespace orvantis {
 
@@ -13,15 +17,32 @@ namespace orvantis {
 QString DefaultBackupFolder();
 QString RecoveryFolder();
 
-// "<instrument name>-<port>-<yyyyMMdd-HHmmss>.pro", with every character
-// other than letters, digits and "+-._" made "_": OV+_DVB-T2-COM3-20261208-101500.pro
-QString BackupFileName(const QString& instrument, const QString& port, const QDateTime& when);
+// "<instrument name>-<port>-<yyyyMMdd-HHmmss>Z.pro" with the time in UTC, so
+// that the names sort by time across a change to or from daylight-saving
+// time, and every character other than letters, digits and "+-._" made "_":
+// OV+_DVB-T2-COM3-20261208-071500Z.pro. Copy 2 and up of the same second
+// end "Z-<copy>.pro": OV+_DVB-T2-COM3-20261208-071500Z-2.pro.
+QString BackupFileName(const QString& instrument, const QString& port, const QDateTime& when, int copy = 1);
+
+struct TSavedBackup {
+    QString Path;   // empty when the backup was not saved
+    QString Error;  // then the reason
+};
+
+// Saves a backup in folder as a new file, under BackupFileName with the first
+// copy number whose name no file has; it never replaces a file. linesFor
+// gives the file's lines for the path chosen (its header names it).
+TSavedBackup SaveBackup(const QString& folder, const QString& instrument, const QString& port, const QDateTime& when,
+                        const std::function<TLineList(const QString& path)>& linesFor);
 
 // "<instrument name>-<port>.pro", made safe as a backup's name: OV+_DVB-T2-COM3.pro
 QString ReceivedFileName(const QString& instrument, const QString& port);
 
-// Deletes the backups (".pro" files) in folder last written more than
-// maxAgeDays before now; returns how many went.
+// Deletes the backups in folder whose time, as their names give it, lies more
+// than maxAgeDays before now; returns how many went. Only files named as
+// SaveBackup names them (or as backups were named before, with the local time
+// and no "Z") count as backups: anything else in the folder is the user's.
+// For the per-user backups folder only, never one the user chose.
 int PruneBackups(const QString& folder, const QDateTime& now, int maxAgeDays = 365);
 
 // The program's own settings, with their defaults.

@@ -4,10 +4,12 @@
 
 namespace orvantis {
 
-std::vector<TReadArea> ReadPlan(const TProfile& profile)
+namespace {
+
+std::vector<TReadArea> PlanWithConfigOf(const TProfile& profile, int configBytes)
 {
     std::vector<TReadArea> plan;
-    plan.push_back({TArea::Config, {{ConfigAddress, ConfigRequestBytes}}});
+    plan.push_back({TArea::Config, {{ConfigAddress, configBytes}}});
 
     TReadArea points{TArea::Points, {}};
     for (int i = 0, n = profile.PointCount(); i < n; ++i)
@@ -28,6 +30,18 @@ std::vector<TReadArea> ReadPlan(const TProfile& profile)
     }
     plan.push_back(std::move(messages));
     return plan;
+}
+
+}  // namespace
+
+std::vector<TReadArea> ReadPlan(const TProfile& profile)
+{
+    return PlanWithConfigOf(profile, ConfigRequestBytes);
+}
+
+std::vector<TReadArea> WholeRecordsPlan(const TProfile& profile)
+{
+    return PlanWithConfigOf(profile, ConfigRecordBytes);
 }
 
 std::string ReadRequestText(const TReadRequest& request)

@@ -13,8 +13,6 @@ namespace orvantis::sim {
 
 namespace {
 
-constexpr int ConfigRecordBytes = 15;
-
 int HexDigit(char c)
 {
     if (c >= '0' && c <= '9') return c - '0';
@@ -129,10 +127,8 @@ bool SaveImageAsProject(const QByteArray& image, int modelRow, float version, co
     TLineList lines;
     TProfile profile(&lines, identity);
     profile.SetDefaults();
-    for (const TReadArea& area : ReadPlan(profile)) {
-        for (TReadRequest request : area.Requests) {
-            // The whole configuration record, not only what a receive asks for.
-            if (request.Address == ConfigAddress) request.ByteCount = ConfigRecordBytes;
+    for (const TReadArea& area : WholeRecordsPlan(profile)) {
+        for (const TReadRequest& request : area.Requests) {
             const QByteArray hex = image.mid(request.Address, request.ByteCount).toHex().toUpper();
             profile.ParseRecord(request.Address, std::string_view(hex.constData(), static_cast<std::size_t>(hex.size())));
         }

@@ -2,6 +2,7 @@
 
 #include "TempDir.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -90,6 +91,43 @@ TEST_F(CliTest, NewWritesTheDefaultProjectAndLogsLikeTheWindow)
     EXPECT_EQ(run.Out, ("new file Untitled.PRO\nfile saved as " + Path("new.pro") + "\n").toUtf8());
     EXPECT_TRUE(run.Err.isEmpty());
     ExpectProject(Path("new.pro"), "standard50.pro");
+}
+
+// No instrument answers here. The folder given with --backup-dir is the
+// user's own and loses nothing; the per-user one loses only backups older
+// than a year by the time in their names.
+TEST_F(CliTest, SendPrunesOnlyItsOwnOldBackupsInItsOwnFolder)
+{
+    ASSERT_TRUE(QDir().mkpath(Path("ports")));
+    const QString given = Path("proj");
+    const QString own = Path("data/orvantis/backups");
+    ASSERT_TRUE(QDir().mkpath(given) && QDir().mkpath(own));
+    const QDateTime longAgo(QDate(2024, 6, 1), QTime(12, 0));
+    const QString oldBackup = QStringLiteral("OV+_DVB-T2-COM1-20240601-101500.pro");
+    const QStringList givenFiles{given + "/site-A.pro", given + "/" + oldBackup};
+    const QString golden = own + "/golden site A (do not delete).pro";
+    for (const QString& path : givenFiles + QStringList{golden, own + "/" + oldBackup}) {
+        WriteAll(path, "send *E2P00D34C414E00\r\n");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+    ASSERT_EQ(Cli({"new", Path("p1.pro")}).Exit, 0);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("ORVANTIS_PORT_DIR", Path("ports"));
+    environment.insert("XDG_DATA_HOME", Path("data"));
+    const auto send = [&](const QStringList& options) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(ORVANTIS_CLI), QStringList{"send"} + options + QStringList{Path("p1.pro")});
+        return Finish(process);
+    };
+    EXPECT_EQ(send({"--backup-dir", given}).Exit, 1);
+    for (const QString& path : givenFiles) EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+    EXPECT_EQ(send({}).Exit, 1);
+    EXPECT_TRUE(QFile::exists(golden));
+    EXPECT_FALSE(QFile::exists(own + "/" + oldBackup));
 }
 
 TEST_F(CliTest, TheModelAndFirmwareOptionsChooseDefaultsAndPointCount)

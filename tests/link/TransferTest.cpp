@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -315,6 +317,50 @@ TEST(Send, AsksBeforeSendingWhatCouldReplaceSettingsUnmeant)
     EXPECT_EQ(bench.Send(), TTransferResult::Complete);
     EXPECT_TRUE(bench.Host.Lines.filter("no backup of the instrument: ").size() == 1);
     EXPECT_EQ(bench.Session.LastBackup(), "");
+}
+
+// Sends in quick succession, as a script makes them: each keeps its own
+// backup of what the instrument held, and the first one, sent back, gives
+// the instrument its own settings again, to the last byte.
+TEST(Backup, SendsInOneSecondKeepABackupEachAndTheFirstRestoresTheInstrument)
+{
+    Bench bench;
+    QByteArray image = sim::FactoryImage(DvbT2ModelRow, 1.2f);
+    ASSERT_TRUE(sim::ApplyRecordCommand(image, "*E2P1F00000300000A00D20001000002020207"));  // 7 MHz
+    const auto instrument = std::make_shared<sim::TSimInstrument>("*NAM OV+ DVB-T2", "*VER 1.20", image);
+    bench.Ports.insert(QStringLiteral("COM1"), instrument);
+    QTemporaryDir dir;
+    TSendOptions options;
+    options.BackupFolder = dir.filePath("backups");
+    bench.Session.SetSendOptions(options);
+
+    QStringList backups;
+    ASSERT_TRUE(bench.NewProject());
+    for (const char* text : {"ONE:", "TWO:", "SIX:"}) {
+        bench.Project.Profile().SetMessageText(12, text);
+        ASSERT_EQ(bench.Send(), TTransferResult::Complete);
+        backups << bench.Session.LastBackup();
+    }
+    QStringList names;
+    for (const QString& path : backups) names << QFileInfo(path).fileName();
+    names.sort();
+    EXPECT_EQ(QDir(options.BackupFolder).entryList(QDir::Files | QDir::Hidden, QDir::Name), names)
+        << "one backup per send, and nothing else";
+    ASSERT_NE(image, instrument->Image());
+
+    for (int i = 1; i < 3; ++i) {
+        Bench reader;
+        reader.Prompter.AnswerFile(backups[i]);
+        ASSERT_TRUE(reader.Project.Open());
+        EXPECT_STREQ(reader.Project.Profile().GetMessageText(12), i == 1 ? "ONE:" : "TWO:");
+    }
+
+    Bench restore;
+    restore.Ports.insert(QStringLiteral("COM1"), instrument);
+    restore.Prompter.AnswerFile(backups[0]);
+    ASSERT_TRUE(restore.Project.Open());
+    ASSERT_EQ(restore.Send(), TTransferResult::Complete);
+    EXPECT_EQ(instrument->Image().toHex(), image.toHex());
 }
 
 TEST(Send, RefreshesTheVersionButNotItsText)

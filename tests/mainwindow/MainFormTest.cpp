@@ -13,6 +13,9 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -103,6 +106,23 @@ TEST_F(MainFormTest, CommandsHaveTheirCaptionsHintsAndImages)
     EXPECT_TRUE(FForm->Action(TCommand::FileSaveAs)->icon().isNull());
     for (QAction* a : {FForm->Action(TCommand::FileNew), FForm->Action(TCommand::FileExit), FForm->Action(TCommand::ToolsDetect), FForm->Action(TCommand::HelpAbout)})
         EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+}
+
+// Each start reads the setting that the last run left.
+TEST_F(MainFormTest, BackUpBeforeSendIsKeptAcrossARestart)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Path(QStringLiteral("config")));
+    const auto shared = qScopeGuard([] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    });
+    for (const bool expected : {true, false, true}) {
+        FForm = std::make_unique<TMainForm>(FPrompter);
+        QAction* backUp = FForm->Action(TCommand::ToolsBackUp);
+        EXPECT_EQ(backUp->isChecked(), expected) << "on at the first start, then as last left";
+        backUp->trigger();
+        FForm.reset();
+    }
 }
 
 TEST_F(MainFormTest, PointingAtACommandKeepsTheThreeStatusPanelsInView)
