@@ -318,22 +318,36 @@ void TMainForm::SyncRecovery()
 
 void TMainForm::OfferRecovery()
 {
+    // A signal that came first ends the program; the copy waits for the next start.
+    if (FClosingForSignal) return;
     const QList<TRecovery::TLeftCopy> copies = FRecovery.LeftBehind();
     if (copies.isEmpty()) return;
     const TRecovery::TLeftCopy& newest = copies.first();
     const QString name = newest.FileName.isEmpty() ? TProject::UntitledName : newest.FileName;
+    TLineList text;
+    if (const TFileResult read = FRecovery.Read(newest, text); !read) {
+        // Not offered as a project, not deleted either: the user may know what to do with it.
+        const QString aside = FRecovery.SetAside(newest);
+        const QString refused = QStringLiteral("The changes to %1 kept when the program ended on %2 cannot be restored: %3\n\n"
+                                               "The copy is kept as %4.")
+                                    .arg(name, DateTimeText(newest.Kept), read.Error, aside);
+        Log(QString(refused).replace(QStringLiteral("\n\n"), QStringLiteral(" ")));
+        FPrompter.Message(QString::fromLatin1(ApplicationTitle), refused, TMsgIcon::Warning);
+        return;
+    }
     const TMsgButton answer = FPrompter.Message(
         QString::fromLatin1(ApplicationTitle),
         QStringLiteral("The program ended on %1 without saving the changes to %2.\n\n"
-                       "Restore them? They come back as an unsaved project.")
+                       "Restore them? They come back as an unsaved project. Later keeps them for the next start.")
             .arg(DateTimeText(newest.Kept), name),
-        TMsgIcon::Question, TMsgButton::Restore | TMsgButton::Discard);
-    TLineList text;
-    if (answer == TMsgButton::Restore && FRecovery.Read(newest, text)) {
+        TMsgIcon::Question, TMsgButton::Restore | TMsgButton::Discard | TMsgButton::Later);
+    if (answer == TMsgButton::Restore) {
         FSession.Project().Restore(std::move(text), newest.FileName);
-        ProjectChanged();
+        ProjectChanged();  // this program's own copy holds it from here
+        FRecovery.Forget(newest);
+    } else if (answer == TMsgButton::Discard) {
+        FRecovery.Forget(newest);
     }
-    FRecovery.Forget(newest);
 }
 
 void TMainForm::CloseForSignal()

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace orvantis {
 
@@ -34,14 +35,24 @@ TMsgButton TQtPrompter::Message(const QString& caption, const QString& text, TMs
                                      {TMsgButton::No, QMessageBox::No},
                                      {TMsgButton::Cancel, QMessageBox::Cancel},
                                      {TMsgButton::Restore, QMessageBox::Apply},
-                                     {TMsgButton::Discard, QMessageBox::Discard}};
+                                     {TMsgButton::Discard, QMessageBox::Discard},
+                                     {TMsgButton::Later, QMessageBox::Ignore}};
     QMessageBox::StandardButtons qtButtons;
     for (const Pair& p : pairs)
         if (buttons.testFlag(p.Ours)) qtButtons |= p.Qt;
     if (!qtButtons) qtButtons = QMessageBox::Ok;
 
     QMessageBox box(BoxIcon(icon), caption, text, qtButtons, FParent);
-    if (QAbstractButton* restore = box.button(QMessageBox::Apply)) restore->setText(QStringLiteral("Restore"));
+    if (auto* restore = qobject_cast<QPushButton*>(box.button(QMessageBox::Apply))) {
+        restore->setText(QStringLiteral("Restore"));
+        // Enter keeps the work; only a deliberate click throws it away.
+        box.setDefaultButton(restore);
+    }
+    if (auto* later = qobject_cast<QPushButton*>(box.button(QMessageBox::Ignore))) {
+        later->setText(QStringLiteral("Later"));
+        // Escape and the close box decide nothing.
+        box.setEscapeButton(later);
+    }
     const int pressed = box.exec();
     for (const Pair& p : pairs)
         if (pressed == p.Qt) return p.Ours;

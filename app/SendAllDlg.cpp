@@ -133,7 +133,8 @@ void TSendAllDlg::OnPortDone(const TFleetRow& row)
     widgets.State->setText(QStringLiteral("%1 (%2 s)").arg(row.Outcome, seconds));
     widgets.State->setToolTip(row.File.isEmpty() ? QString() : QStringLiteral("Backup: ") + row.File);
     QPalette palette = widgets.State->palette();
-    if (!row.HasInstrument()) {
+    // A port that would not open may hide an instrument: shown as a failure, not greyed.
+    if (!row.HasInstrument() && !row.PortFailed) {
         widgets.Bar->setEnabled(false);
         widgets.State->setEnabled(false);
         return;

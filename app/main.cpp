@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <exception>
 
@@ -54,7 +55,9 @@ int main(int argc, char* argv[])
         orvantis::TStopSignals stopSignals;
         QObject::connect(&stopSignals, &orvantis::TStopSignals::Received, &mainForm, &orvantis::TMainForm::CloseForSignal);
         mainForm.show();
-        mainForm.OfferRecovery();
+        // Asked from the event loop, so that a signal while the question is
+        // shown closes it (as Later) and then the window, and the program ends.
+        QTimer::singleShot(0, &mainForm, &orvantis::TMainForm::OfferRecovery);
         QApplication::exec();
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QString::fromLatin1(orvantis::ApplicationTitle), QString::fromLocal8Bit(e.what()));

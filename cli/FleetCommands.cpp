@@ -16,11 +16,11 @@ namespace orvantis {
 
 namespace {
 
-// COM1 to COM40, or the ports that --ports names.
+// COM1 to COM40, or the ports that --ports names (an empty list names none).
 std::optional<QList<int>> SelectedPorts(const TCliCall& call)
 {
     const QString list = call.Parser.value(QStringLiteral("ports"));
-    if (list.isEmpty()) {
+    if (!call.Parser.isSet(QStringLiteral("ports"))) {
         QList<int> all;
         for (int index = 0; index < ComPortCount; ++index) all << index;
         return all;
@@ -28,27 +28,56 @@ std::optional<QList<int>> SelectedPorts(const TCliCall& call)
     return ParseComPortList(list);
 }
 
-// Every port's count on one line, where a person watches.
+// The ports' log lines as they come and, where a person watches, every
+// port's count on one line below them: the count is taken off the screen
+// while a log line is printed, then drawn again.
 class TFleetProgress {
 public:
-    explicit TFleetProgress(TFleet& fleet)
+    explicit TFleetProgress(TFleet& fleet) : FShown(::isatty(STDERR_FILENO) != 0)
     {
-        if (!::isatty(STDERR_FILENO)) return;
+        QObject::connect(&fleet, &TFleet::Logged, &fleet, [this](const QString& line) {
+            Clear();
+            PrintLog(line);
+            Draw();
+        });
+        if (!FShown) return;
         QObject::connect(&fleet, &TFleet::Progress, &fleet, [this](int port, int done, int total) {
             FCounts[port] = total > 0 ? QStringLiteral("%1 %2/%3").arg(ComPortName(port)).arg(done).arg(total) : QString();
-            QStringList shown;
-            for (const QString& count : std::as_const(FCounts))
-                if (!count.isEmpty()) shown << count;
-            std::fprintf(stderr, "\r\033[K%s", qPrintable(shown.join(QStringLiteral("  "))));
-            std::fflush(stderr);
+            Clear();
+            Draw();
         });
-        QObject::connect(&fleet, &TFleet::Finished, &fleet, [] {
-            std::fputs("\r\033[K", stderr);
-            std::fflush(stderr);
+        QObject::connect(&fleet, &TFleet::Finished, &fleet, [this] {
+            FCounts.clear();
+            Clear();
         });
     }
 
 private:
+    QString Line() const
+    {
+        QStringList shown;
+        for (const QString& count : FCounts)
+            if (!count.isEmpty()) shown << count;
+        return shown.join(QStringLiteral("  "));
+    }
+    void Clear()
+    {
+        if (!FDrawn) return;
+        std::fputs("\r\033[K", stderr);
+        std::fflush(stderr);
+        FDrawn = false;
+    }
+    void Draw()
+    {
+        const QString line = Line();
+        if (!FShown || line.isEmpty()) return;
+        std::fputs(qPrintable(line), stderr);
+        std::fflush(stderr);
+        FDrawn = true;
+    }
+
+    bool FShown;
+    bool FDrawn = false;
     QMap<int, QString> FCounts;
 };
 
@@ -68,7 +97,6 @@ int NoPortThere()
 int RunWithTable(const TFleetJob& job)
 {
     TFleet fleet;
-    QObject::connect(&fleet, &TFleet::Logged, &fleet, PrintLog);
     TFleetProgress progress(fleet);
     const QList<TFleetRow> rows = fleet.Run(job);
     if (rows.isEmpty()) return NoPortThere();

@@ -111,18 +111,24 @@ QString FleetVerdict(const QList<TFleetRow>& rows, TFleetOperation operation)
 {
     const qsizetype instruments = std::count_if(rows.begin(), rows.end(), [](const TFleetRow& r) { return r.HasInstrument(); });
     const qsizetype done = std::count_if(rows.begin(), rows.end(), [](const TFleetRow& r) { return r.Succeeded(); });
+    QStringList closed;
+    for (const TFleetRow& row : rows)
+        if (row.PortFailed) closed << row.Port;
+    const QString unopened = closed.isEmpty() ? QString() : QStringLiteral("; %1 would not open").arg(closed.join(QStringLiteral(", ")));
     if (instruments == 0)
-        return QStringLiteral("no instrument answered on the %1 ports tried").arg(rows.size());
+        return QStringLiteral("no instrument answered on the %1 ports tried").arg(rows.size()) + unopened;
     if (operation == TFleetOperation::Detect)
-        return instruments == 1 ? QStringLiteral("1 instrument found") : QStringLiteral("%1 instruments found").arg(instruments);
+        return (instruments == 1 ? QStringLiteral("1 instrument found") : QStringLiteral("%1 instruments found").arg(instruments)) +
+               unopened;
     const QString what = operation == TFleetOperation::Send ? QStringLiteral("sent to") : QStringLiteral("received from");
-    return QStringLiteral("%1 %2 of %3 instruments").arg(what).arg(done).arg(instruments);
+    return QStringLiteral("%1 %2 of %3 instruments").arg(what).arg(done).arg(instruments) + unopened;
 }
 
 bool FleetSucceeded(const QList<TFleetRow>& rows)
 {
     bool any = false;
     for (const TFleetRow& row : rows) {
+        if (row.PortFailed) return false;
         if (!row.HasInstrument()) continue;
         if (!row.Succeeded()) return false;
         any = true;

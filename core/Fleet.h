@@ -46,6 +46,7 @@ struct TFleetRow {
     TTransferResult Result = TTransferResult::NoInstrument;
     QString Outcome;      // in words: "sent", "error at line 37 of 122 (refused)", "not used"
     QString File;         // the backup (Send) or the project saved (Receive)
+    bool PortFailed = false;  // the device is there but would not open: whatever is behind it was not reached
     qint64 Milliseconds = 0;
 
     bool HasInstrument() const { return !Instrument.isEmpty(); }
@@ -110,9 +111,11 @@ private:
 // The closing table: a header, then port, instrument, result, time and file
 // (backup or saved project) for every port tried, in aligned columns.
 QStringList FleetTable(const QList<TFleetRow>& rows, TFleetOperation operation);
-// "sent to 2 of 3 instruments", "no instrument answered on the 4 ports tried".
+// "sent to 2 of 3 instruments", "no instrument answered on the 4 ports tried",
+// and "; COM1 would not open" after either when a port failed so.
 QString FleetVerdict(const QList<TFleetRow>& rows, TFleetOperation operation);
-// True when at least one instrument answered and every one succeeded.
+// True when at least one instrument answered, every one succeeded and every
+// port that is there opened.
 bool FleetSucceeded(const QList<TFleetRow>& rows);
 
 }  // namespace orvantis

@@ -33,7 +33,11 @@ public:
 
     void Log(const QString& line) override { emit FReporter.Logged(FPrefix + line); }
     void Beep() override {}
-    void PortUnavailable(const QString&) override { Unavailable = true; }
+    void PortUnavailable(const QString&, const QString& reason) override
+    {
+        Unavailable = true;
+        UnavailableReason = reason;
+    }
     void InstrumentFound(const TInstrumentInfo& instrument) override
     {
         emit FReporter.InstrumentFound(FPort, instrument.Name, instrument.VersionText);
@@ -72,6 +76,7 @@ public:
     }
 
     bool Unavailable = false;
+    QString UnavailableReason;
     int Faults = 0;
     TExchangeFault FirstFault = TExchangeFault::None;
     QString FirstFaultCommand;
@@ -182,6 +187,15 @@ void Work(const TFleetJob& job, int port, TFleetReporter& reporter, TFleetRow& r
 
     host.EnterPhase(QStringLiteral("detecting"));
     if (!session.Detect()) {
+        // A device that is there but will not open (another program holds
+        // it, no permission) may have an instrument behind it that this run
+        // did not reach: a failure, not a port to skip.
+        if (host.Unavailable && ComPortPresent(port)) {
+            row.PortFailed = true;
+            row.Result = TTransferResult::Failed;
+            row.Outcome = QStringLiteral("not opened: ") + host.UnavailableReason;
+            return;
+        }
         row.Result = TTransferResult::NoInstrument;
         row.Outcome = host.Unavailable ? QStringLiteral("not available") : QStringLiteral("not used");
         return;

@@ -19,7 +19,7 @@ void TLinkLog::PortObjectFailed()
     Put(QStringLiteral("Unable to create object port"));
 }
 
-void TLinkLog::PortUnavailable(const QString& port)
+void TLinkLog::PortUnavailable(const QString& port, const QString&)
 {
     Put(QStringLiteral("%1 not available").arg(port));
 }

@@ -19,7 +19,7 @@ public:
 
     void DetectionStarted() override;
     void PortObjectFailed() override;
-    void PortUnavailable(const QString& port) override;
+    void PortUnavailable(const QString& port, const QString& reason) override;
     void PortNotUsed(const QString& port) override;
     void InstrumentFound(const TInstrumentInfo& instrument) override;
     void AreaStarted(TArea area) override;

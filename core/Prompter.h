@@ -12,7 +12,9 @@ namespace orvantis {
 
 enum class TMsgIcon { None, Information, Warning, Error, Question };
 
-enum class TMsgButton { None = 0, Ok = 1, Yes = 2, No = 4, Cancel = 8, Restore = 16, Discard = 32 };
+// Later: the question stays open for another time (what closing a box that
+// has it means).
+enum class TMsgButton { None = 0, Ok = 1, Yes = 2, No = 4, Cancel = 8, Restore = 16, Discard = 32, Later = 64 };
 Q_DECLARE_FLAGS(TMsgButtons, TMsgButton)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TMsgButtons)
 
@@ -31,7 +33,8 @@ class IPrompter {
 public:
     virtual ~IPrompter() = default;
     // Shows a modal message box and returns the button pressed (the default
-    // button, or Cancel where there is one, when the box is closed).
+    // button, or Cancel or Later where there is one, when the box is closed).
+    // Restore, where there is one, is the default button.
     virtual TMsgButton Message(const QString& caption, const QString& text, TMsgIcon icon,
                                TMsgButtons buttons = TMsgButton::Ok) = 0;
     // A Yes/No warning whose safe answer is No: the default button, and what

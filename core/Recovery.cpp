@@ -31,9 +31,22 @@ bool TRecovery::Start()
     FLock = std::make_unique<QLockFile>(PathOf(FId, ".lock"));
     // Held for the whole run: only a dead owner makes it stale.
     FLock->setStaleLockTime(0);
-    if (FLock->tryLock(0)) return true;
-    FLock.reset();
-    return false;
+    if (!FLock->tryLock(0)) {
+        FLock.reset();
+        return false;
+    }
+    // A lock whose program ended without a copy to leave (nothing unsaved
+    // when it was killed): taken over as stale and let go, which removes it.
+    // A copy's lock is left for LeftBehind to judge.
+    const QFileInfoList locks = QDir(FFolder).entryInfoList({QStringLiteral("*.lock")}, QDir::Files);
+    for (const QFileInfo& lock : locks) {
+        const QString id = lock.completeBaseName();
+        if (id == FId || QFile::exists(PathOf(id, ".pro"))) continue;
+        QLockFile owner(lock.filePath());
+        owner.setStaleLockTime(0);
+        if (owner.tryLock(0)) owner.unlock();
+    }
+    return true;
 }
 
 bool TRecovery::Keep(const TLineList& text, const QString& fileName)
@@ -70,9 +83,27 @@ QList<TRecovery::TLeftCopy> TRecovery::LeftBehind() const
     return copies;
 }
 
-bool TRecovery::Read(const TLeftCopy& copy, TLineList& text) const
+TFileResult TRecovery::Read(const TLeftCopy& copy, TLineList& text) const
 {
-    return LoadTextLines(PathOf(copy.Id, ".pro"), text).Ok;
+    TLineList lines;
+    const QString path = PathOf(copy.Id, ".pro");
+    if (const TFileResult read = LoadTextLines(path, lines); !read) return read;
+    // As Open: NUL bytes are no project text (a disk that lost its data).
+    for (const std::string& line : lines)
+        if (line.find('\0') != std::string::npos) return TFileResult::Failure(QStringLiteral("The file %1 is not a text file.").arg(path));
+    text = std::move(lines);
+    return {};
+}
+
+QString TRecovery::SetAside(const TLeftCopy& copy) const
+{
+    const QString aside = PathOf(copy.Id, ".pro.refused");
+    QFile::remove(aside);
+    QFile::rename(PathOf(copy.Id, ".pro"), aside);
+    const QString nameAside = PathOf(copy.Id, ".name.refused");
+    QFile::remove(nameAside);
+    QFile::rename(PathOf(copy.Id, ".name"), nameAside);
+    return aside;
 }
 
 void TRecovery::Forget(const TLeftCopy& copy) const

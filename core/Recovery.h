@@ -6,8 +6,11 @@
 // Each running program keeps its own copy, "<id>.pro" with the project's name
 // in "<id>.name", and holds "<id>.lock" while it runs; a copy whose lock no
 // living program holds was left behind. Every file is written atomically.
+// A copy that cannot be a project is set aside as "<id>.pro.refused" (with
+// "<id>.name.refused"): never offered again, never deleted unseen.
 
 #include "Profile.h"
+#include "TextFile.h"
 
 #include <QDateTime>
 #include <QList>
@@ -35,7 +38,8 @@ public:
     TRecovery& operator=(const TRecovery&) = delete;
 
     // Takes this program's place in the folder; false when the folder cannot
-    // be used (recovery copies are then not kept, and Keep says so).
+    // be used (recovery copies are then not kept, and Keep says so). The
+    // locks of programs that no longer run and left no copy go.
     bool Start();
     // Keeps text as this program's copy, replacing the last one.
     bool Keep(const TLineList& text, const QString& fileName);
@@ -44,9 +48,13 @@ public:
 
     // Copies left by programs that ended without removing theirs, newest first.
     QList<TLeftCopy> LeftBehind() const;
-    // Reads a left copy; false when it cannot be read. Forget then removes it.
-    bool Read(const TLeftCopy& copy, TLineList& text) const;
+    // Reads a left copy as Open reads a project: the reason when it cannot be
+    // read or cannot be a project (too large, not text).
+    TFileResult Read(const TLeftCopy& copy, TLineList& text) const;
+    // Removes a left copy.
     void Forget(const TLeftCopy& copy) const;
+    // Moves a left copy out of the way of the next start; where it now is.
+    QString SetAside(const TLeftCopy& copy) const;
 
 private:
     QString PathOf(const QString& id, const char* suffix) const;

@@ -207,7 +207,10 @@ TComparison TSession::Compare(bool afterReset)
         TProfile instrument(nullptr, FLink);
         QString problem;
         try {
+            // As Receive and Send: without a port object nothing is read,
+            // and no comparison can say anything.
             const TExchangeStart start = FLink.OpenExchange();
+            if (!start.HasPort) return Unable(QStringLiteral("Unable to read the equipment"));
             if (!start.Problem.isEmpty()) FHost.Log(start.Problem);
             problem = ReadQuietly(instrument);
         } catch (...) {

@@ -138,7 +138,8 @@ void TEquipmentLink::RunDetect()
         FPort->SelectPort(static_cast<unsigned>(index));
         const QString name = QString::fromLatin1(FPort->GetPortName());
         if (!FPort->Open()) {
-            Tell([&](ILinkObserver& o) { o.PortUnavailable(name); });
+            const QString reason = FPort->ErrorString();
+            Tell([&](ILinkObserver& o) { o.PortUnavailable(name, reason); });
             continue;
         }
         Tell([](ILinkObserver& o) { o.Waiting(); });

@@ -33,9 +33,10 @@ public:
     virtual void DetectionStarted() {}
     virtual void PortObjectFailed() {}
     virtual void SearchStarted() {}
-    // One port tried: it would not open; it opened but no instrument this
-    // program serves answered; the instrument answered (the search ends).
-    virtual void PortUnavailable(const QString& /*port*/) {}
+    // One port tried: it would not open (and the system's reason); it opened
+    // but no instrument this program serves answered; the instrument
+    // answered (the search ends).
+    virtual void PortUnavailable(const QString& /*port*/, const QString& /*reason*/) {}
     virtual void PortNotUsed(const QString& /*port*/) {}
     virtual void InstrumentFound(const TInstrumentInfo& /*instrument*/) {}
 

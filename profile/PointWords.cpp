@@ -91,13 +91,20 @@ std::optional<int> FindWord(std::span<const std::string_view> words, std::string
     return std::nullopt;
 }
 
-std::optional<std::string> ReadName(std::string_view word, std::string& reason)
+// The name a word gives; the name as it stands passes unchecked, whatever it
+// holds, so that what the program writes always reads back.
+std::optional<std::string> ReadName(std::string_view word, std::string_view current, std::string& reason)
 {
     while (!word.empty() && word.back() == ' ') word.remove_suffix(1);
     const std::optional<std::vector<char32_t>> characters = DecodeUtf8(word);
     if (!characters) {
         reason = "is not UTF-8 text";
         return std::nullopt;
+    }
+    const bool oneByteEach = std::all_of(characters->begin(), characters->end(), [](char32_t c) { return c <= 0xFF; });
+    if (oneByteEach && characters->size() <= PointNameLength) {
+        const std::string name(characters->begin(), characters->end());
+        if (PaddedName(name) == PaddedName(current)) return std::string(current);
     }
     if (characters->size() > PointNameLength) {
         reason = "longer than 8 characters";
@@ -272,14 +279,15 @@ std::variant<TPointEntry, TCellProblem> ReadPointWords(const TPointWords& words,
     const std::optional<double> kHz = ParseKHz(word(TPointColumn::Frequency));
     if (!kHz) return TCellProblem{TPointColumn::Frequency, Quoted(word(TPointColumn::Frequency)) + " is not a number"};
     const double whole = std::trunc(*kHz);
-    if (whole < rules.MinKHz || whole > rules.MaxKHz)
+    // The frequency a point holds stands, in range or not: only a new one is checked.
+    if (whole != shown.FreqKHz && (whole < rules.MinKHz || whole > rules.MaxKHz))
         return TCellProblem{TPointColumn::Frequency, Quoted(word(TPointColumn::Frequency)) + " is out of range (" +
                                                          FrequencyWord(rules.MinKHz) + " to " +
                                                          FrequencyWord(rules.MaxKHz) + " KHz)"};
     entry.FreqKHz = static_cast<std::uint32_t>(whole);
 
     std::string reason;
-    const std::optional<std::string> name = ReadName(word(TPointColumn::Name), reason);
+    const std::optional<std::string> name = ReadName(word(TPointColumn::Name), shown.Name, reason);
     if (!name) return TCellProblem{TPointColumn::Name, reason};
     entry.Name = *name;
 

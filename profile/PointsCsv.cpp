@@ -2,6 +2,7 @@
 
 #include "Utf8Text.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace orvantis {
@@ -106,6 +107,28 @@ std::string ColumnName(const TRow& header, std::size_t k)
     return name.empty() ? std::to_string(k + 1) : std::string(name);
 }
 
+// A spreadsheet whose used range is wider than the list writes empty header
+// cells at the end, as it writes empty cells at the end of the rows.
+std::size_t UsedHeaderCells(const TRow& header)
+{
+    std::size_t used = header.size();
+    while (used > 0 && TrimmedCell(header[used - 1]).empty()) --used;
+    return used;
+}
+
+// The column of cell k as the header names it; by the list's order where
+// the text has no header; else its number.
+std::string CellColumnName(const std::vector<TRow>& rows, THeaderRow header, std::size_t k)
+{
+    const bool named = !rows.empty() && std::any_of(rows[0].begin(), rows[0].end(), [](const std::string& cell) {
+        return DecodeUtf8(cell) && PointColumnByKey(cell);
+    });
+    if (named) return k < rows[0].size() && DecodeUtf8(rows[0][k]) ? ColumnName(rows[0], k) : std::to_string(k + 1);
+    if (header == THeaderRow::Optional && k < static_cast<std::size_t>(PointColumnCount))
+        return std::string(PointColumnKey(static_cast<TPointColumn>(k)));
+    return std::to_string(k + 1);
+}
+
 std::string AllKeys()
 {
     std::string keys;
@@ -145,11 +168,16 @@ TPointRecords ReadPointRecords(std::string_view text, int pointCount, THeaderRow
         return result;
     };
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // the byte order mark spreadsheets write
-    if (!DecodeUtf8(text)) return fail(0, {}, "the text is not UTF-8");
 
+    // The separators, quotes and line ends are ASCII: rows split alike
+    // whatever the bytes between them, so a text that is not UTF-8 can be
+    // named by the cell where it stops being so.
     TSplit split = SplitRows(text, DetectSeparator(text));
     if (split.Problem) return fail(split.Problem->Row, {}, split.Problem->Reason);
     std::vector<TRow>& rows = split.Rows;
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t k = 0; k < rows[r].size(); ++k)
+            if (!DecodeUtf8(rows[r][k])) return fail(static_cast<int>(r) + 1, CellColumnName(rows, header, k), "not UTF-8 text");
 
     // Which column of the list each cell position holds.
     std::vector<std::optional<TPointColumn>> columns;
@@ -162,7 +190,7 @@ TPointRecords ReadPointRecords(std::string_view text, int pointCount, THeaderRow
     if (hasHeader) {
         first = 1;
         std::array<bool, PointColumnCount> named{};
-        for (std::size_t k = 0; k < rows[0].size(); ++k) {
+        for (std::size_t k = 0; k < UsedHeaderCells(rows[0]); ++k) {
             const std::optional<TPointColumn> column = PointColumnByKey(rows[0][k]);
             if (!column) return fail(1, ColumnName(rows[0], k), "unknown column; the columns are " + AllKeys());
             if (named[static_cast<int>(*column)]) return fail(1, ColumnName(rows[0], k), "named twice");

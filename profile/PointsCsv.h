@@ -8,7 +8,10 @@
 //
 // Reading is all or nothing: either every row given passes the points
 // editor's checks for the instrument, or the first problem is reported with
-// its row, column and reason and nothing is to be changed.
+// its row, column and reason and nothing is to be changed. A cell that says
+// what the point already holds is not checked again, so a file the program
+// wrote always reads back, whatever a point held. Empty header cells at the
+// end of the first row are no columns.
 
 #include "PointWords.h"
 

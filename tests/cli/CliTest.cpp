@@ -239,6 +239,7 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndWriteNothing)
                                      {"--ports", "COM2", "detect"},
                                      {"--all", "--ports", "COM0", "detect"},
                                      {"--all", "--ports", "COM5-COM2", "receive", Path("received")},
+                                     {"--all", "--ports", "", "detect"},
                                      {"--model"}};
     for (const QStringList& args : misuses) {
         const TRun run = Cli(args);

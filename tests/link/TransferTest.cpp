@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <functional>
+#include <string_view>
 #include <QTemporaryDir>
 
 using namespace orvantis;
@@ -20,7 +22,11 @@ struct Bench {
     TInstrumentPorts Ports;
     TRecordingHost Host;
     TScriptedPrompter Prompter;
-    TSession Session{Host, Prompter, [this] { return std::make_unique<TInstrumentDevice>(Ports); }};
+    bool NoPortObject = false;  // the system gives no port object
+    TSession Session{Host, Prompter, [this]() -> std::unique_ptr<ISerialDevice> {
+                         if (NoPortObject) return nullptr;
+                         return std::make_unique<TInstrumentDevice>(Ports);
+                     }};
     TEquipmentLink& Link = Session.Link();
     TProject& Project = Session.Project();
 
@@ -398,4 +404,53 @@ TEST(Transfer, ReceiveSendReceiveRoundTripsAChangedModel)
     ASSERT_EQ(again.Receive(), TTransferResult::Complete);
     EXPECT_EQ(QByteArray(again.Project.Profile().GetPointName(7)).trimmed(), "ROUND");
     EXPECT_STREQ(again.Project.Profile().GetMessageText(5), "HELLO");
+}
+
+// Found, then the system gives no port: each operation says it could not
+// work in its box, and reads or writes nothing.
+TEST(Transfer, WithoutAPortObjectEachOperationSaysItInItsBox)
+{
+    struct Case {
+        const char* Text;
+        std::function<TTransferResult(Bench&)> Run;
+    };
+    const Case cases[] = {
+        {"Unable to receive data", [](Bench& b) { return b.Receive(); }},
+        {"Unable to send data", [](Bench& b) { return b.Send(); }},
+        {"Unable to read the equipment", [](Bench& b) { return b.Session.Compare().Result; }},
+    };
+    for (const Case& c : cases) {
+        Bench bench;
+        const auto instrument = bench.Instrument();
+        ASSERT_TRUE(bench.Link.Detect());
+        ASSERT_TRUE(bench.NewProject());
+        if (c.Text == std::string_view("Unable to receive data")) bench.Prompter.AnswerMessage(TMsgButton::No);  // save changes?
+        bench.NoPortObject = true;
+        const int commands = instrument->CommandCount();
+        EXPECT_EQ(c.Run(bench), TTransferResult::Failed) << c.Text;
+        ASSERT_FALSE(bench.Prompter.Messages.isEmpty()) << c.Text;
+        const TAskedMessage& box = bench.Prompter.Messages.last();
+        EXPECT_EQ(box.Caption, "Orvantis error") << c.Text;
+        EXPECT_EQ(box.Text, c.Text);
+        EXPECT_EQ(box.Icon, TMsgIcon::Error) << c.Text;
+        EXPECT_EQ(instrument->CommandCount(), commands) << c.Text;
+        EXPECT_TRUE(bench.Prompter.AllAnswersUsed()) << c.Text;
+        EXPECT_TRUE(bench.Host.Lines.last().contains(" exit at ")) << c.Text;
+    }
+}
+
+// A port that will not open at Compare: the reason, then what could not be
+// read, and no verdict on the settings.
+TEST(Compare, APortThatWillNotOpenIsNamedAndNothingIsJudged)
+{
+    Bench bench;
+    bench.Instrument();
+    ASSERT_TRUE(bench.Link.Detect());
+    ASSERT_TRUE(bench.NewProject());
+    bench.Ports.clear();
+    const TComparison comparison = bench.Session.Compare();
+    EXPECT_EQ(comparison.Result, TTransferResult::Incomplete);
+    EXPECT_TRUE(comparison.Differences.isEmpty());
+    EXPECT_EQ(bench.Inner(), QStringList({"COM1 could not be opened: no instrument on this port",
+                                          "ERROR: 4 of the 4 memory areas could not be read"}));
 }

@@ -1,13 +1,19 @@
 // The main window driven through its actions with scripted dialog answers.
 
 #include "MainForm.h"
+#include "QtPrompter.h"
 #include "ScriptedPrompter.h"
 #include "TempDir.h"
+#include "TextFile.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -22,6 +28,7 @@
 #include <QToolBar>
 
 #include <csignal>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -444,7 +451,7 @@ TEST_F(MainFormTest, UnsavedChangesOfAKilledWindowComeBackAtTheNextStart)
     FPrompter.AnswerMessage(TMsgButton::Restore);
     FForm->OfferRecovery();
     ASSERT_EQ(FPrompter.Messages.size(), 1);
-    EXPECT_EQ(FPrompter.Messages[0].Buttons, TMsgButton::Restore | TMsgButton::Discard);
+    EXPECT_EQ(FPrompter.Messages[0].Buttons, TMsgButton::Restore | TMsgButton::Discard | TMsgButton::Later);
     EXPECT_EQ(FForm->Project().FileName(), QStringLiteral("Untitled.PRO"));
     EXPECT_TRUE(FForm->Project().IsModified());
     EXPECT_STREQ(FForm->Project().Profile().GetPointName(0), "KEPT    ");
@@ -456,6 +463,144 @@ TEST_F(MainFormTest, UnsavedChangesOfAKilledWindowComeBackAtTheNextStart)
     FForm = std::make_unique<TMainForm>(FPrompter);
     FForm->OfferRecovery();
     EXPECT_EQ(FPrompter.Messages.size(), 2);
+}
+
+// Work left by a window that ended without closing, and the recovery folder.
+class RecoveryTest : public MainFormTest {
+protected:
+    void LeaveUnsavedWork()
+    {
+        TRenamingDialog editor(FForm->EditedProject());
+        FForm->SetCfgEditor(&editor);
+        FForm->Action(TCommand::FileNew)->trigger();
+        FForm->Action(TCommand::EditConfig)->trigger();
+        FForm->SetCfgEditor(nullptr);
+        FForm.reset();
+    }
+    QStringList Files(const QString& pattern) const
+    {
+        return QDir(Path(QStringLiteral("data/orvantis/recovery"))).entryList({pattern}, QDir::Files);
+    }
+    // What the user does to the next message box shown.
+    static void WhenAsked(std::function<void(QMessageBox&)> act)
+    {
+        QTimer::singleShot(0, [act] {
+            ASSERT_TRUE(QTest::qWaitFor([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }, 30000));
+            QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            act(*box);
+            if (!QTest::qWaitFor([&] { return !box || !box->isVisible(); }, 10000)) {
+                ADD_FAILURE() << "the box stayed";
+                box->done(0);
+            }
+        });
+    }
+};
+
+TEST_F(RecoveryTest, EnterRestoresTheWorkAndEscapeOrTheCloseBoxKeepItForLater)
+{
+    LeaveUnsavedWork();
+    TQtPrompter boxes;
+    const std::function<void(QMessageBox&)> later[] = {
+        [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); },
+        [](QMessageBox& box) { box.close(); },
+    };
+    for (const auto& act : later) {
+        FForm = std::make_unique<TMainForm>(boxes);
+        WhenAsked(act);
+        FForm->OfferRecovery();
+        EXPECT_FALSE(FForm->Project().IsOpen());
+        EXPECT_EQ(Files(QStringLiteral("*.pro")).size(), 1);
+    }
+    FForm = std::make_unique<TMainForm>(boxes);
+    WhenAsked([](QMessageBox& box) {
+        EXPECT_EQ(box.defaultButton()->text(), QStringLiteral("Restore"));
+        QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, Qt::Key_Return);
+    });
+    FForm->OfferRecovery();
+    EXPECT_STREQ(FForm->Project().Profile().GetPointName(0), "KEPT    ");
+}
+
+// A copy that cannot be a project is neither restored nor lost: the user is
+// told why and where it now is, and it is not offered again.
+TEST_F(RecoveryTest, ACopyThatCannotBeAProjectIsSetAsideWithItsReason)
+{
+    const QString folder = Path(QStringLiteral("data/orvantis/recovery/"));
+    FForm.reset();
+    const std::pair<QByteArray, const char*> copies[] = {
+        {QByteArray("send *E2P0800\0\0\0\r\n", 18), "not a text file"},
+        {QByteArray(MaxProjectFileSize + 1, '#'), "too large"},
+    };
+    for (const auto& [bytes, reason] : copies) {
+        orvantis::test::WriteAll(folder + QStringLiteral("left.pro"), bytes);
+        orvantis::test::WriteAll(folder + QStringLiteral("left.name"), "site.pro\r\n");
+        FForm = std::make_unique<TMainForm>(FPrompter);
+        FPrompter.Messages.clear();
+        FForm->OfferRecovery();
+        ASSERT_EQ(FPrompter.Messages.size(), 1);
+        EXPECT_EQ(FPrompter.Messages[0].Icon, TMsgIcon::Warning);
+        EXPECT_TRUE(FPrompter.Messages[0].Text.contains(QLatin1String(reason))) << FPrompter.Messages[0].Text.toStdString();
+        EXPECT_TRUE(FPrompter.Messages[0].Text.contains(folder + QStringLiteral("left.pro.refused")));
+        EXPECT_EQ(orvantis::test::ReadAll(folder + QStringLiteral("left.pro.refused")), bytes);
+        EXPECT_FALSE(FForm->Project().IsOpen());
+        FForm->OfferRecovery();
+        EXPECT_EQ(FPrompter.Messages.size(), 1) << "offered again";
+    }
+}
+
+// A program killed with nothing unsaved leaves only its lock behind.
+TEST_F(RecoveryTest, TheLocksOfProgramsThatNoLongerRunAreRemoved)
+{
+    FForm.reset();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), Path(QStringLiteral("data")));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(FDir.path());
+    program.start(QStringLiteral(ORVANTIS_APP_PATH), QStringList());
+    ASSERT_TRUE(program.waitForStarted(30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Files(QStringLiteral("*.lock")).isEmpty(); }, 30000));
+    program.kill();
+    ASSERT_TRUE(program.waitForFinished(30000));
+    const QStringList stale = Files(QStringLiteral("*.lock"));
+    ASSERT_EQ(stale.size(), 1);
+
+    FForm = std::make_unique<TMainForm>(FPrompter);
+    const QStringList locks = Files(QStringLiteral("*.lock"));
+    EXPECT_EQ(locks.size(), 1);
+    EXPECT_FALSE(locks.contains(stale.first()));
+}
+
+TEST(MainProgram, ASignalWhileTheRecoveryQuestionIsShownEndsTheProgramAndKeepsTheCopy)
+{
+    QTemporaryDir work;
+    const QString folder = work.filePath(QStringLiteral("data/orvantis/recovery/"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    orvantis::test::WriteAll(folder + QStringLiteral("left.pro"), "# kept\r\n");
+    orvantis::test::WriteAll(folder + QStringLiteral("left.name"), "site.pro\r\n");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), work.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("ORVANTIS_PORT_DIR"), work.path());
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(work.path());
+    program.start(QStringLiteral(ORVANTIS_APP_PATH), QStringList());
+    ASSERT_TRUE(program.waitForStarted(30000));
+    // The question comes once the window has started; a signal before it
+    // must end the program as well.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QDir(folder).entryList({QStringLiteral("*.lock")}, QDir::Files).isEmpty(); }, 30000));
+
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    const bool ended = program.waitForFinished(30000);
+    if (!ended) {
+        program.kill();
+        program.waitForFinished();
+    }
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_TRUE(QFile::exists(work.filePath(QStringLiteral("ORVANTIS+.LOG"))));
+    EXPECT_EQ(orvantis::test::ReadAll(folder + QStringLiteral("left.pro")), QByteArray("# kept\r\n"));
 }
 
 TEST(MainProgram, ASignalClosesTheWindowAsItsCloseBoxDoesAndKeepsTheLog)

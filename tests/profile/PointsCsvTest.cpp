@@ -102,7 +102,10 @@ TEST_F(PointsCsvTest, AnyFailingRowOrCellIsNamedAndNothingIsToBeChanged)
         {0, 3.0f, "index,standard\n1,ISDB-T", "Row 2, column standard: \"ISDB-T\" is not one of DVB-T, DVB-T2"},
         {0, 3.0f, "index,name\n1,A,B", "Row 2: 3 cells for 2 columns"},
         {0, 3.0f, "index,name\n1,\"AB\n", "Row 2: a quotation mark is not closed"},
-        {0, 3.0f, "index,name\n1,\xFF", "the text is not UTF-8"},
+        {0, 3.0f, "index,name\n1,\xFF", "Row 2, column name: not UTF-8 text"},
+        {0, 3.0f, "index,name,guard\n1,A,1/4\n2,B\xC3\n3,C", "Row 3, column name: not UTF-8 text"},
+        {0, 3.0f, "index,n\xE4me\n1,A", "Row 1, column 2: not UTF-8 text"},
+        {0, 3.0f, "index,name,,\n1,A,,B", "Row 2: 4 cells for 2 columns"},
     };
     for (const Case& c : cases) {
         Identity.Set(c.Model, c.Version);
@@ -111,6 +114,42 @@ TEST_F(PointsCsvTest, AnyFailingRowOrCellIsNamedAndNothingIsToBeChanged)
         ASSERT_FALSE(read) << c.Text;
         EXPECT_EQ(read.Problem->Text(), c.Problem) << c.Text;
         EXPECT_TRUE(read.Changes.empty()) << c.Text;
+    }
+}
+
+// Spreadsheets whose used range is wider than the list write empty header
+// cells at the end as they do on every row.
+TEST_F(PointsCsvTest, EmptyHeaderCellsAtTheEndAreNoColumns)
+{
+    Profile.SetDefaults();
+    const TPointsCsvResult read = ParsePointsCsv("index,name,spectral_inversion,,\r\n2,WIDE,no,,\r\n", Profile);
+    ASSERT_TRUE(read) << read.Problem->Text();
+    ApplyPointChanges(Profile, read.Changes);
+    EXPECT_STREQ(Profile.GetPointName(1), "WIDE    ");
+}
+
+// Whatever a point holds, its own export reads back; only what a file
+// changes is held to the editor's checks.
+TEST_F(PointsCsvTest, WhatAPointHoldsReadsBackUncheckedAndOnlyChangesAreChecked)
+{
+    Profile.SetDefaults();
+    Profile.SetPointFreq(2, 0);
+    Profile.SetPointName(3, "A\x01" "B\x7F");
+    const TLineList before = Write();
+    const TPointsCsvResult read = ParsePointsCsv(WritePointsCsv(Profile), Profile);
+    ASSERT_TRUE(read) << read.Problem->Text();
+    ApplyPointChanges(Profile, read.Changes);
+    EXPECT_EQ(Write(), before);
+
+    const std::pair<std::string, std::string> changes[] = {
+        {"index,frequency_khz\n3,1", "Row 2, column frequency_khz: \"1\" is out of range (170000.0 to 858000.0 KHz)"},
+        {"index,name\n4,A\x01" "C", "Row 2, column name: holds a control character"},
+        {"index,frequency_khz\n4,0", "Row 2, column frequency_khz: \"0\" is out of range (170000.0 to 858000.0 KHz)"},
+    };
+    for (const auto& [text, problem] : changes) {
+        const TPointsCsvResult refused = ParsePointsCsv(text, Profile);
+        ASSERT_FALSE(refused) << text;
+        EXPECT_EQ(refused.Problem->Text(), problem);
     }
 }
 

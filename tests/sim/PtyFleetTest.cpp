@@ -4,6 +4,7 @@
 #include "EquipmentIdentity.h"
 #include "Profile.h"
 #include "ProjectRecords.h"
+#include "QtSerialDevice.h"
 #include "SimProcess.h"
 #include "TextFile.h"
 
@@ -14,6 +15,12 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace orvantis;
 using namespace orvantis::test;
@@ -165,4 +172,81 @@ TEST_F(PtyFleet, ReceiveAllSavesEachInstrumentUnderItsNameAndPort)
             if (line.rfind("send ", 0) == 0) expected << QString::fromStdString(line);
         EXPECT_EQ(RecordLinesOf(QDir(folder).filePath(file)), expected) << file;
     }
+}
+
+// A port whose device is there but that another program holds may have an
+// instrument behind it: the run fails and says so; a port with no device is
+// not tried at all.
+TEST_F(PtyFleet, APortThatWillNotOpenFailsTheRunAndIsNamed)
+{
+    Sim(1);
+    Sim(2);
+    TFixedIdentity identity;
+    TLineList text;
+    TProfile profile(&text, identity);
+    profile.SetDefaults();
+    profile.WriteProject(&text, "p.pro", "");
+    ASSERT_TRUE(SaveTextLines(Path("p.pro"), text).Ok);
+    TQtSerialDevice holder;
+    ASSERT_TRUE(holder.Open(QStringLiteral("COM1")));
+
+    const TCliRun run = Cli({"send", "--all", "--no-backup", "--ports", "COM1-COM3", Path("p.pro")});
+    EXPECT_EQ(run.Exit, 1);
+    const QStringList busy = Row(run, "COM1");
+    ASSERT_EQ(busy.size(), 5) << run.Out.join('\n').toStdString();
+    EXPECT_TRUE(busy[2].startsWith("not opened: ")) << busy[2].toStdString();
+    EXPECT_GT(busy[2].size(), QStringLiteral("not opened: ").size());
+    EXPECT_EQ(Row(run, "COM2").value(2), "sent");
+    EXPECT_TRUE(Row(run, "COM3").isEmpty());
+    EXPECT_EQ(run.Out.last(), "sent to 1 of 1 instruments; COM1 would not open");
+}
+
+// On a terminal the ports' counts stand on one line under the log: a log
+// line never starts behind them.
+TEST_F(PtyFleet, OnATerminalTheCountsMakeWayForEveryLogLine)
+{
+    Sim(1);
+    Sim(2);
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    const QByteArray slave = ::ptsname(master);
+    QByteArray screen;
+    // Read while it runs: a full terminal would hold the program up.
+    std::thread reader([&] {
+        char buffer[4096];
+        for (;;) {
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n > 0) screen.append(buffer, n);
+            else if (n < 0 && errno == EINTR) continue;
+            else break;  // EIO: the program and its terminal are gone
+        }
+    });
+    QProcess cli;
+    cli.setChildProcessModifier([&slave] {
+        const int fd = ::open(slave.constData(), O_RDWR);
+        ::dup2(fd, STDOUT_FILENO);
+        ::dup2(fd, STDERR_FILENO);
+        ::close(fd);
+    });
+    cli.start(QStringLiteral(ORVANTIS_CLI_PATH), {"receive", "--all", "--ports", "COM1-COM2", Path("received")});
+    ASSERT_TRUE(cli.waitForStarted(HangLimitMs));
+    const bool finished = cli.waitForFinished(HangLimitMs);
+    if (!finished) cli.kill();
+    reader.join();
+    ::close(master);
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(cli.exitCode(), 0) << screen.toStdString();
+
+    const QRegularExpression count("COM[12] \\d+/112");
+    ASSERT_TRUE(count.match(QString::fromUtf8(screen)).hasMatch()) << "the counts were shown";
+    int logLines = 0;
+    for (qsizetype at = screen.indexOf("COM"); at >= 0; at = screen.indexOf("COM", at + 1)) {
+        if (screen.mid(at + 4, 2) != ": ") continue;
+        ++logLines;
+        const bool lineStart = at == 0 || screen[at - 1] == '\n' || screen.mid(at - 4, 4) == "\r\033[K";
+        ASSERT_TRUE(lineStart) << screen.mid(std::max<qsizetype>(0, at - 40), 80).toStdString();
+    }
+    EXPECT_GT(logLines, 200);
 }
