@@ -56,7 +56,7 @@ std::optional<TSimOptions> ReadSimOptions(const QCoreApplication& app)
     const QCommandLineOption linkOption(QStringLiteral("link"), QStringLiteral("Path of the link to create (instead of --dir/--com)."),
                                         QStringLiteral("PATH"));
     const QCommandLineOption nameOption(QStringLiteral("name"),
-                                        QStringLiteral("Instrument name (default OV+ DVB-T2)."),
+                                        QStringLiteral("Instrument name, or dvbt2, isdbt or base for the model's own (default OV+ DVB-T2)."),
                                         QStringLiteral("NAME"), QStringLiteral("OV+ DVB-T2"));
     const QCommandLineOption versionOption(QStringList{QStringLiteral("version"), QStringLiteral("fw")}, QStringLiteral("Firmware version text (default 1.20)."),
                                            QStringLiteral("TEXT"), QStringLiteral("1.20"));
@@ -113,7 +113,14 @@ std::optional<TSimOptions> ReadSimOptions(const QCoreApplication& app)
     options.Pace = parser.isSet(paceOption);
     options.Quiet = parser.isSet(quietOption);
 
-    options.Name = parser.value(nameOption).toLatin1();
+    const QString name = parser.value(nameOption);
+    const std::optional<int> shortNamed = ModelRowByShortName(name.toStdString());
+    if (shortNamed) {
+        const std::string_view modelName = ModelAt(*shortNamed).Name;
+        options.Name = QByteArray(modelName.data(), static_cast<qsizetype>(modelName.size()));
+    } else {
+        options.Name = name.toLatin1();
+    }
     const QByteArray version = parser.value(versionOption).toLatin1();
     options.NameReply = parser.isSet(nameReplyOption) ? parser.value(nameReplyOption).toLatin1() : "*NAM " + options.Name;
     options.VersionReply = parser.isSet(versionReplyOption) ? parser.value(versionReplyOption).toLatin1() : "*VER " + version;
