@@ -58,8 +58,8 @@ std::uint8_t StandardValue(int item);
 // What the instrument that last answered allows (its row of the model table).
 struct TPointRules {
     int Count = MaxPoints;  // points in use
-    std::uint32_t MinKHz = 170000;
-    std::uint32_t MaxKHz = 858000;
+    std::uint32_t MinKHz = TInstrumentModel{}.PointKHz.Min;
+    std::uint32_t MaxKHz = TInstrumentModel{}.PointKHz.Max;
     bool TunesPoints = false;             // FFT, guard and spectral inversion may change
     const TPointTuning* Fixed = nullptr;  // the standard, bandwidth and guard every point has
 
