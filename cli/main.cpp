@@ -4,6 +4,7 @@
 #include "CliCommand.h"
 #include "CliPrompter.h"
 #include "InstrumentCommands.h"
+#include "ModelTable.h"
 #include "PointsCommands.h"
 #include "ProgramInfo.h"
 #include "ProjectCommands.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <optional>
 
 using namespace orvantis;
 
@@ -32,6 +34,17 @@ void PrintLog(const QString& line)
 }  // namespace orvantis
 
 namespace {
+
+// A short name of the model table, or any row number (one outside the table
+// gets the standard rules).
+std::optional<int> ModelOfOption(const QString& text)
+{
+    if (const std::optional<int> row = ModelRowByShortName(text.toStdString())) return row;
+    bool ok = false;
+    const int row = text.toInt(&ok);
+    if (!ok || row < 0) return std::nullopt;
+    return row;
+}
 
 int RunTerm(const TCliCall& call)
 {
@@ -87,8 +100,9 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption modelOption(QStringLiteral("model"),
-                                         QStringLiteral("Instrument model table row (16 = ISDB-T edition, 14 = base model)."),
-                                         QStringLiteral("ROW"), QStringLiteral("0"));
+                                         QStringLiteral("Instrument model: dvbt2, isdbt, base, or its model table row "
+                                                        "(15 = dvbt2, 16 = isdbt, 14 = base)."),
+                                         QStringLiteral("MODEL"), QStringLiteral("0"));
     const QCommandLineOption fwOption(QStringLiteral("fw"), QStringLiteral("Instrument firmware version."),
                                       QStringLiteral("VERSION"), QStringLiteral("3.0"));
     parser.addOption(modelOption);
@@ -115,9 +129,10 @@ int main(int argc, char* argv[])
         return ExitOk;
     }
 
+    const std::optional<int> model = ModelOfOption(parser.value(modelOption));
+    if (!model)
+        return Usage(QStringLiteral("--model takes dvbt2, isdbt, base or a row number, not '%1'").arg(parser.value(modelOption)));
     bool ok = false;
-    const int model = parser.value(modelOption).toInt(&ok);
-    if (!ok || model < 0) return Usage(QStringLiteral("--model takes a row number, not '%1'").arg(parser.value(modelOption)));
     const float version = parser.value(fwOption).toFloat(&ok);
     if (!ok) return Usage(QStringLiteral("--fw takes a version number, not '%1'").arg(parser.value(fwOption)));
 
@@ -128,6 +143,6 @@ int main(int argc, char* argv[])
         return Usage(QStringLiteral("--all goes with detect, send and receive"));
     if (!all && parser.isSet(QStringLiteral("ports"))) return Usage(QStringLiteral("--ports goes with --all"));
     for (const TCommandEntry& command : CommandTable)
-        if (args.first() == QLatin1String(command.Name)) return command.Run({args.mid(1), parser, model, version});
+        if (args.first() == QLatin1String(command.Name)) return command.Run({args.mid(1), parser, *model, version});
     return Usage(QStringLiteral("unknown command '%1'").arg(args.first()));
 }

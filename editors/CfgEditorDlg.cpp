@@ -19,8 +19,6 @@ namespace orvantis {
 
 namespace {
 
-constexpr std::uint32_t MinBandHz = 170000000;
-constexpr std::uint32_t MaxBandHz = 858000000;
 constexpr int MinDetLevLow = 10;
 constexpr int MinDetLevHigh = 90;
 constexpr float SNRHiQLow = 18.0f;
@@ -86,14 +84,13 @@ void TCfgEditorDlg::FormShow()
     ShowConfig();
     for (int band = 0; band < BandCount; ++band) ShowBand(band);
 
-    const bool isdbT = FProfile.IsIsdbT();
-    Bands[0].ScanBw->setEnabled(!isdbT);
-    Bands[1].ScanBw->setEnabled(!isdbT);
     // The ISDB-T edition scans its first two bands on the fixed 6 MHz raster,
     // whatever the model holds; OK stores what these fields then show.
-    if (isdbT) {
-        ShowIsdbTBand(0);
-        ShowIsdbTBand(1);
+    const TInstrumentModel& model = FProfile.Model();
+    for (int band = 0; band < BandCount; ++band) {
+        const bool fixed = band < model.FixedBands;
+        Bands[band].ScanBw->setEnabled(!fixed);
+        if (fixed) ShowFixedBand(band, model.Defaults->Bands[static_cast<std::size_t>(band)]);
     }
 }
 
@@ -134,9 +131,8 @@ void TCfgEditorDlg::ShowBand(int band)
     c.InitialIndex->setValue(FProfile.GetBandInitialIndex(band));
 }
 
-void TCfgEditorDlg::ShowIsdbTBand(int band)
+void TCfgEditorDlg::ShowFixedBand(int band, const TScanBand& factory)
 {
-    const TScanBand& factory = TProfile::FactoryBand(band, true);
     TBandControls& c = Bands[band];
     c.ScanBw->SetItemIndex(factory.Bw - FirstBw);
     c.ScanStartFreq->setText(FormatHzAsKHz(factory.StartFreq));
@@ -195,18 +191,19 @@ void TCfgEditorDlg::ScanFreqExit(int band, bool endField)
 {
     QLineEdit* field = endField ? Bands[band].ScanEndFreq : Bands[band].ScanStartFreq;
     QLineEdit* other = endField ? Bands[band].ScanStartFreq : Bands[band].ScanEndFreq;
+    const TFrequencyRange limits = FProfile.Model().BandHz;
 
     ApplyLocaleComma(field);
     const std::optional<double> kHz = ReadDecimal(field);
     if (!kHz) return;
     const std::uint32_t hz = KHzToHz(*kHz);
-    if (hz > MaxBandHz) {
-        field->setText(FormatHzAsKHz(MinBandHz));
+    if (hz > limits.Max) {
+        field->setText(FormatHzAsKHz(limits.Min));
         ShowError(QStringLiteral("Max Freq 858MHz"));
         return;
     }
-    if (hz < MinBandHz) {
-        field->setText(FormatHzAsKHz(MinBandHz));
+    if (hz < limits.Min) {
+        field->setText(FormatHzAsKHz(limits.Min));
         ShowError(QStringLiteral("Min Freq 170MHz"));
         return;
     }
@@ -218,10 +215,10 @@ void TCfgEditorDlg::ScanFreqExit(int band, bool endField)
     const std::uint32_t end = endField ? hz : otherHz;
     if (end >= start) return;
     if (endField) {
-        field->setText(FormatHzAsKHz(MaxBandHz));
+        field->setText(FormatHzAsKHz(limits.Max));
         ShowError(QStringLiteral("End Freq must be higher than Start Freq!"));
     } else {
-        field->setText(FormatHzAsKHz(MinBandHz));
+        field->setText(FormatHzAsKHz(limits.Min));
         ShowError(QStringLiteral("Start Freq must be lower than End Freq"));
     }
 }

@@ -61,7 +61,7 @@ private:
     void ShowConfig();
     void ShowBand(int band);
     // The ISDB-T edition scans its first two bands on the fixed 6 MHz raster.
-    void ShowIsdbTBand(int band);
+    void ShowFixedBand(int band, const TScanBand& factory);
 
     void EdMinDetLevExit();
     void EdSNRHiQExit();

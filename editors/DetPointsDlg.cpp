@@ -147,27 +147,12 @@ void TDetPointsDlg::SetStandardItems(bool isdbTOnly)
     Standard->clear();
     Standard->addItems(ListItems(StandardChoices(isdbTOnly)));
     Standard->setCurrentIndex(0);
-    Standard->setEnabled(!isdbTOnly);
 }
 
 void TDetPointsDlg::FormShow()
 {
-    const TPointRules rules = TPointRules::Of(*FProfile);
-    const bool isdbT = rules.IsdbT;
-    FFT->setEnabled(rules.BaseModel);
-    SpecInvCBox->setEnabled(rules.BaseModel);
-    Guard->setEnabled(rules.BaseModel);
-    BW->setEnabled(!isdbT);
-    SetStandardItems(isdbT);
-
-    EdMPIndex->clear();
-    EdName->clear();
     UpDown1->SetRange(1, FProfile->PointCount());
     UpDown1->SetPosition(1);
-    FFT->setCurrentIndex(0);
-    Guard->setCurrentIndex(isdbT ? IsdbTGuardItem : 0);
-    if (isdbT) BW->setCurrentIndex(IsdbTBandwidthItem);
-    SpecInvCBox->setChecked(false);
     FExitPending = false;
 
     FCurrentPoint = static_cast<std::uint16_t>(UpDown1->Position());
@@ -177,41 +162,37 @@ void TDetPointsDlg::FormShow()
     EdFreqKHz->setFocus();
 }
 
+// The point and what may be changed come from the same rules as the point
+// list and the points files; the instrument's fixed values are shown again
+// at every load.
 void TDetPointsDlg::LoadPoint()
 {
-    const std::uint16_t i = FCurrentPoint - 1;
-    const bool isdbT = TPointRules::Of(*FProfile).IsdbT;
+    const TPointRules rules = TPointRules::Of(*FProfile);
+    const TPointEntry shown = ShownEntry(*FProfile, FCurrentPoint - 1, rules);
 
     // The field may show more than it lets the user type, never less.
-    const QString frequency = FrequencyText(FProfile->GetPointFreq(i));
+    const QString frequency = FrequencyText(shown.FreqKHz);
     EdFreqKHz->setMaxLength(std::max<int>(FrequencyFieldLength, static_cast<int>(frequency.size())));
     EdFreqKHz->setText(frequency);
-    SpecInvCBox->setChecked(FProfile->GetPointSpecInv(i) != 0);
-
-    Guard->setCurrentIndex(GuardItem(FProfile->GetPointGuard(i)));
-    if (isdbT) {
-        Guard->setEnabled(false);
-        Guard->setCurrentIndex(IsdbTGuardItem);
-    }
-
-    FFT->setCurrentIndex(FftItem(FProfile->GetPointFFT(i)));
-
-    BW->setCurrentIndex(BandwidthItem(FProfile->GetPointBW(i)));
-    if (isdbT) {
-        BW->setCurrentIndex(IsdbTBandwidthItem);
-        BW->setEnabled(false);
-    }
+    SpecInvCBox->setChecked(shown.SpecInv != 0);
+    Guard->setCurrentIndex(shown.Guard);
+    FFT->setCurrentIndex(shown.Fft);
+    BW->setCurrentIndex(shown.Bandwidth);
 
     // A point of another edition shows its standard alone; the next point
     // gets the instrument's own list back.
-    FLoadedStandard = FProfile->GetPointStandard(i);
     FStandardChosen = false;
-    const int standard = StandardItem(FLoadedStandard);
-    SetStandardItems(isdbT || standard == StandardItemIsdbT);
-    if (standard == 1 && !isdbT) Standard->setCurrentIndex(1);
+    SetStandardItems(shown.Standard == StandardItemIsdbT);
+    Standard->setCurrentText(ListItems(StandardWords).value(shown.Standard));
+
+    SpecInvCBox->setEnabled(IsEditable(TPointColumn::SpectralInversion, shown, rules));
+    Guard->setEnabled(IsEditable(TPointColumn::Guard, shown, rules));
+    FFT->setEnabled(IsEditable(TPointColumn::Fft, shown, rules));
+    BW->setEnabled(IsEditable(TPointColumn::Bandwidth, shown, rules));
+    Standard->setEnabled(IsEditable(TPointColumn::Standard, shown, rules));
 
     // One character per byte both ways, so an untouched name is stored unchanged.
-    EdName->setText(QString::fromLatin1(FProfile->GetPointName(i)));
+    EdName->setText(QString::fromLatin1(shown.Name.c_str()));
 }
 
 std::optional<double> TDetPointsDlg::FrequencyValue()
@@ -250,23 +231,20 @@ bool TDetPointsDlg::FrequencyCheck()
 
 void TDetPointsDlg::StorePoint()
 {
-    const std::uint16_t i = FCurrentPoint - 1;
     ApplyDecimalRule();
     const std::optional<double> value = ParseDecimal(EdFreqKHz->text());
     // Callers check the field first; a text that is no number stores nothing.
     if (!value || *value < 0 || *value >= 4294967296.0) return;
-    FProfile->SetPointFreq(i, static_cast<std::uint32_t>(*value));
 
-    FProfile->SetPointSpecInv(i, SpecInvCBox->isChecked() ? 1 : 0);
-    FProfile->SetPointBW(i, BandwidthValue(BW->currentIndex()));
-    FProfile->SetPointFFT(i, FftValue(FFT->currentIndex()));
-    FProfile->SetPointGuard(i, GuardValue(Guard->currentIndex()));
-
-    std::uint8_t standard = FLoadedStandard;
-    if (FStandardChosen || TPointRules::Of(*FProfile).IsdbT) standard = StandardValue(StandardItemShown(Standard));
-    FProfile->SetPointStandard(i, standard);
-
-    FProfile->SetPointName(i, EncodeText(EdName->text()));
+    TPointEntry entry;
+    entry.FreqKHz = static_cast<std::uint32_t>(*value);
+    entry.SpecInv = SpecInvCBox->isChecked() ? 1 : 0;
+    entry.Bandwidth = BW->currentIndex();
+    entry.Fft = FFT->currentIndex();
+    entry.Guard = Guard->currentIndex();
+    entry.Standard = StandardItemShown(Standard);
+    entry.Name = EncodeText(EdName->text());
+    WriteEntry(*FProfile, FCurrentPoint - 1, entry, TPointRules::Of(*FProfile), FStandardChosen);
 }
 
 void TDetPointsDlg::UpDown1Click()

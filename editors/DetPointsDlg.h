@@ -58,9 +58,8 @@ private:
     TProfile* FProfile;
     IPrompter& FPrompter;
     std::uint16_t FCurrentPoint = 1;
-    // The stored standard of the point on screen, kept unless the user
-    // picks another one.
-    std::uint8_t FLoadedStandard = 0;
+    // The stored standard of the point on screen is kept unless the user
+    // picks one.
     bool FStandardChosen = false;
     bool FExitPending = false;
     bool FWaitingForRelease = false;

@@ -1,7 +1,9 @@
-// Factory defaults of the four areas.
+// Factory defaults of the four areas; the points and the bands follow the
+// instrument's row of the model table.
 
 #include "Profile.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace orvantis {
@@ -38,31 +40,6 @@ constexpr MessageDefault DefaultMessageTable[MessageCount] = {
     {1, 10, "1)DISCARD"},         {1, 10, "2)RESCAN"},          {1, 10, "3)SAVE"},
 };
 
-struct PointDefault {
-    const char* Name;
-    std::uint32_t FreqKHz;
-};
-
-constexpr PointDefault StandardPoints[] = {
-    {"SFN CH66", 834000}, {"SFN CH67", 842000}, {"SFN CH68", 850000}, {"SFN CH69", 858000},
-    {"TEST 000", 818000}};
-constexpr PointDefault IsdbTPoints[] = {
-    {"BRASIL13", 213142}, {"BRASIL14", 473142}, {"BRASIL36", 605142}, {"BRASIL69", 803142},
-    {"BRASIL69", 803142}};
-
-constexpr TScanBand StandardBands[BandCount] = {
-    {474000000, 858000000, 1, 8, 0, 'C', 21},
-    {177500000, 226500000, 0, 7, 0, ' ', 5},
-    {233500000, 296500000, 0, 7, 0, 'S', 11},
-    {306000000, 466000000, 0, 8, 0, 'S', 21},
-};
-constexpr TScanBand IsdbTBands[BandCount] = {
-    {473142857, 803142857, 1, 6, 0, ' ', 14},
-    {177142857, 213142857, 1, 6, 0, ' ', 7},
-    {233500000, 296500000, 0, 6, 0, 'A', 1},
-    {306000000, 466000000, 0, 6, 0, 'B', 1},
-};
-
 void CopyName(char (&name)[PointNameLength + 1], const char* text)
 {
     std::memcpy(name, text, PointNameLength);
@@ -96,39 +73,34 @@ void TProfile::DefaultConfig()
 
 void TProfile::DefaultPoints()
 {
-    const bool isdbT = IsIsdbT();
-    const PointDefault* table = isdbT ? IsdbTPoints : StandardPoints;
-    const int count = PointCount();
-    for (int i = 0; i < count; ++i) {
+    const TModelDefaults& defaults = *Model().Defaults;
+    const TPointTuning& tuning = defaults.Tuning;
+    const std::size_t last = defaults.Points.size() - 1;
+    for (std::size_t i = 0, count = static_cast<std::size_t>(PointCount()); i < count; ++i) {
         TDetPoint& p = Points[i];
-        const PointDefault& d = table[i < 4 ? i : 4];
+        const TPointDefault& d = defaults.Points[std::min(i, last)];
         p.FreqKHz = d.FreqKHz;
         CopyName(p.Name, d.Name);
         // PointAux0 is left as it is.
-        p.FFT = 1;
-        p.BW = isdbT ? 6 : 8;
-        p.SpecInv = 0;
-        p.Guard = isdbT ? 1 : 0;
+        p.FFT = tuning.FFT;
+        p.BW = tuning.BW;
+        p.SpecInv = tuning.SpecInv;
+        p.Guard = tuning.Guard;
         p.PointAux9 = 255;
         p.PointAux10 = 255;
-        p.Standard = isdbT ? 10 : 0;
+        p.Standard = tuning.Standard;
     }
 }
 
-const TScanBand& TProfile::FactoryBand(int i, bool isdbT)
+void TProfile::DefaultBand(int i, const TModelDefaults& defaults)
 {
-    return isdbT ? IsdbTBands[i] : StandardBands[i];
-}
-
-void TProfile::DefaultBand(int i, bool isdbT)
-{
-    Bands[i] = FactoryBand(i, isdbT);
+    Bands[i] = defaults.Bands[static_cast<std::size_t>(i)];
 }
 
 void TProfile::DefaultBands()
 {
-    const bool isdbT = IsIsdbT();
-    for (int i = 0; i < BandCount; ++i) DefaultBand(i, isdbT);
+    const TModelDefaults& defaults = *Model().Defaults;
+    for (int i = 0; i < BandCount; ++i) DefaultBand(i, defaults);
 }
 
 std::uint16_t TProfile::MessageAddress(int i)

@@ -16,7 +16,6 @@ constexpr std::string_view ColumnCaptions[PointColumnCount] = {
     "Point", "Frequency (KHz)", "Channel Name", "Standard", "BW Filter", "FFT Mode", "Guard Interval",
     "Spectral inversion"};
 
-constexpr std::uint32_t BaseModelMinKHz = 474000;
 constexpr std::uint8_t DvbT2Standard = 9;
 constexpr std::uint8_t IsdbTStandard = 10;
 
@@ -185,11 +184,13 @@ std::uint8_t StandardValue(int item)
 
 TPointRules TPointRules::Of(const TProfile& profile)
 {
+    const TInstrumentModel& model = profile.Model();
     TPointRules rules;
     rules.Count = profile.PointCount();
-    rules.BaseModel = profile.Equipment().GetEquipmentModel() == BaseModelRow;
-    rules.IsdbT = profile.IsIsdbT();
-    if (rules.BaseModel) rules.MinKHz = BaseModelMinKHz;
+    rules.MinKHz = model.PointKHz.Min;
+    rules.MaxKHz = model.PointKHz.Max;
+    rules.TunesPoints = model.TunesPoints;
+    if (model.FixedTuning) rules.Fixed = &model.Defaults->Tuning;
     return rules;
 }
 
@@ -218,9 +219,9 @@ TPointEntry ShownEntry(const TProfile& profile, int i, const TPointRules& rules)
     entry.Name = profile.GetPointName(point);
     entry.SpecInv = profile.GetPointSpecInv(point) != 0 ? 1 : 0;
     entry.Fft = FftItem(profile.GetPointFFT(point));
-    entry.Guard = rules.IsdbT ? IsdbTGuardItem : GuardItem(profile.GetPointGuard(point));
-    entry.Bandwidth = rules.IsdbT ? IsdbTBandwidthItem : BandwidthItem(profile.GetPointBW(point));
-    entry.Standard = rules.IsdbT ? StandardItemIsdbT : StandardItem(profile.GetPointStandard(point));
+    entry.Guard = GuardItem(rules.Fixed ? rules.Fixed->Guard : profile.GetPointGuard(point));
+    entry.Bandwidth = BandwidthItem(rules.Fixed ? rules.Fixed->BW : profile.GetPointBW(point));
+    entry.Standard = StandardItem(rules.Fixed ? rules.Fixed->Standard : profile.GetPointStandard(point));
     return entry;
 }
 
@@ -229,26 +230,31 @@ bool IsEditable(TPointColumn column, const TPointEntry& shown, const TPointRules
     switch (column) {
     case TPointColumn::Index: return false;
     case TPointColumn::Fft:
-    case TPointColumn::Guard:
-    case TPointColumn::SpectralInversion: return rules.BaseModel;
-    case TPointColumn::Bandwidth: return !rules.IsdbT;
-    case TPointColumn::Standard: return !rules.IsdbT && shown.Standard != StandardItemIsdbT;
+    case TPointColumn::SpectralInversion: return rules.TunesPoints;
+    case TPointColumn::Guard: return rules.TunesPoints && !rules.Fixed;
+    case TPointColumn::Bandwidth: return !rules.Fixed;
+    case TPointColumn::Standard: return !rules.Fixed && shown.Standard != StandardItemIsdbT;
     default: return true;
     }
 }
 
-void StoreEntry(TProfile& profile, int i, const TPointEntry& entry, const TPointRules& rules)
+void WriteEntry(TProfile& profile, int i, const TPointEntry& entry, const TPointRules& rules, bool standardChosen)
 {
-    const TPointEntry shown = ShownEntry(profile, i, rules);
-    if (entry == shown) return;
     const auto point = static_cast<std::uint16_t>(i);
     profile.SetPointFreq(point, entry.FreqKHz);
     profile.SetPointSpecInv(point, static_cast<std::uint8_t>(entry.SpecInv == 1 ? 1 : 0));
     profile.SetPointBW(point, BandwidthValue(entry.Bandwidth));
     profile.SetPointFFT(point, FftValue(entry.Fft));
     profile.SetPointGuard(point, GuardValue(entry.Guard));
-    if (entry.Standard != shown.Standard || rules.IsdbT) profile.SetPointStandard(point, StandardValue(entry.Standard));
+    if (standardChosen || rules.Fixed) profile.SetPointStandard(point, StandardValue(entry.Standard));
     profile.SetPointName(point, entry.Name);
+}
+
+void StoreEntry(TProfile& profile, int i, const TPointEntry& entry, const TPointRules& rules)
+{
+    const TPointEntry shown = ShownEntry(profile, i, rules);
+    if (entry == shown) return;
+    WriteEntry(profile, i, entry, rules, entry.Standard != shown.Standard);
 }
 
 std::string FrequencyWord(std::uint32_t kHz)

@@ -43,8 +43,6 @@ std::span<const std::string_view> PointColumnWords(TPointColumn column);
 std::span<const std::string_view> StandardChoices(bool isdbTOnly);
 
 inline constexpr int StandardItemIsdbT = 2;
-inline constexpr int IsdbTGuardItem = 1;      // 1/8
-inline constexpr int IsdbTBandwidthItem = 1;  // 6 MHz
 
 // Stored values and list items, by the editor's load and store rules: an
 // odd stored value shows as the list's default item.
@@ -57,13 +55,13 @@ std::uint8_t GuardValue(int item);
 std::uint8_t BandwidthValue(int item);
 std::uint8_t StandardValue(int item);
 
-// What the instrument that last answered allows.
+// What the instrument that last answered allows (its row of the model table).
 struct TPointRules {
     int Count = MaxPoints;  // points in use
-    std::uint32_t MinKHz = 170000;
-    std::uint32_t MaxKHz = 858000;
-    bool BaseModel = false;  // "ORVANTIS": FFT, guard and spectral inversion may change
-    bool IsdbT = false;      // "OV+ ISDB-T": ISDB-T, 6 MHz and 1/8, fixed
+    std::uint32_t MinKHz = TInstrumentModel{}.PointKHz.Min;
+    std::uint32_t MaxKHz = TInstrumentModel{}.PointKHz.Max;
+    bool TunesPoints = false;             // FFT, guard and spectral inversion may change
+    const TPointTuning* Fixed = nullptr;  // the standard, bandwidth and guard every point has
 
     static TPointRules Of(const TProfile& profile);
 };
@@ -84,16 +82,20 @@ struct TPointEntry {
     bool operator==(const TPointEntry& other) const;  // names compare as stored, padded
 };
 
-// Point i as the editor shows it (with the ISDB-T edition's fixed values).
+// Point i as the editor shows it (with the values an instrument keeps fixed).
 TPointEntry ShownEntry(const TProfile& profile, int i, const TPointRules& rules);
 // Whether the user may change the column of a point shown as entry: the
 // points editor's enabling, and a point of the ISDB-T edition keeps its
 // standard on any other instrument.
 bool IsEditable(TPointColumn column, const TPointEntry& shown, const TPointRules& rules);
 
-// Stores entry into point i as the editor stores a point, unless it reads as
-// the point shows: a point nobody changed keeps every byte it holds. The
-// standard changes only when another one was chosen.
+// Writes entry into point i as the points editor stores the point on screen:
+// every field by its list item, so an odd stored value comes back mapped;
+// the standard only when the user chose one or the instrument fixes it.
+void WriteEntry(TProfile& profile, int i, const TPointEntry& entry, const TPointRules& rules, bool standardChosen);
+// Stores entry into point i as WriteEntry does, unless it reads as the point
+// shows: a point nobody changed keeps every byte it holds. The standard
+// changes only when another one was chosen.
 void StoreEntry(TProfile& profile, int i, const TPointEntry& entry, const TPointRules& rules);
 
 // A row of words, one per column (the index as its number from 1).

@@ -15,14 +15,7 @@ TProfile::TProfile(TLineList* lines, const IEquipmentIdentity& identity) : Lines
 
 int TProfile::PointCount() const
 {
-    const bool oldBaseModel =
-        Identity.GetEquipmentVersion() < 3.0f && Identity.GetEquipmentModel() == BaseModelRow;
-    return oldBaseModel ? BasePointCount : MaxPoints;
-}
-
-bool TProfile::IsIsdbT() const
-{
-    return Identity.GetEquipmentModel() == IsdbTModelRow;
+    return Model().PointCount(Identity.GetEquipmentVersion());
 }
 
 void TProfile::SetDefaults()

@@ -8,6 +8,7 @@
 // construction; the line list it writes into belongs to the caller.
 
 #include "EquipmentIdentity.h"
+#include "ModelTable.h"
 #include "ProfileRecords.h"
 
 #include <cstdint>
@@ -41,11 +42,12 @@ public:
     bool HasConfig() const { return ConfigPresent; }
     bool HasPoints() const { return PointsPresent; }
     int PointCount() const;
-    bool IsIsdbT() const;
+    // Whether the points keep the fixed tuning of the ISDB-T edition.
+    bool IsIsdbT() const { return Model().FixedTuning; }
     // The instrument whose rules the model follows (the last one that answered).
     const IEquipmentIdentity& Equipment() const { return Identity; }
-    // Scan band i as the factory sets it, for the standard or the ISDB-T edition.
-    static const TScanBand& FactoryBand(int i, bool isdbT);
+    // Its row of the model table.
+    const TInstrumentModel& Model() const { return ModelAt(Identity.GetEquipmentModel()); }
 
     // Project text. createdAt is the date and time text of header line 2.
     TLoadResult LoadFromLines();
@@ -138,7 +140,7 @@ private:
     void DefaultConfig();
     void DefaultPoints();
     void DefaultBands();
-    void DefaultBand(int i, bool isdbT);
+    void DefaultBand(int i, const TModelDefaults& defaults);
 
     void StoreConfig(std::uint16_t address, std::string_view data);
     void StorePoint(std::uint16_t address, std::string_view data);

@@ -7,17 +7,11 @@
 
 namespace orvantis {
 
-constexpr int MaxPoints = 50;       // storage always holds 50 points
-constexpr int BasePointCount = 16;  // base model "ORVANTIS" before firmware 3.0
+constexpr int MaxPoints = 50;  // storage always holds 50; the model table says how many are in use
 constexpr int BandCount = 4;
 constexpr int MessageCount = 57;
 constexpr int MessageCapacity = 24;  // longest MaxLen is 21, plus terminator
 constexpr int PointNameLength = 8;
-
-// Model table rows that change the model's behaviour.
-constexpr int BaseModelRow = 14;   // "ORVANTIS"
-constexpr int DvbT2ModelRow = 15;  // "OV+ DVB-T2"
-constexpr int IsdbTModelRow = 16;  // "OV+ ISDB-T"
 
 // EEPROM address map.
 constexpr std::uint16_t FirstMessageAddress = 0x000D;

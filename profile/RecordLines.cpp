@@ -107,7 +107,7 @@ void TProfile::StoreBand(std::uint16_t address, std::string_view data)
     if (index >= BandCount || address != BandsAddress + BandSlotSize * index || data.size() > 32) return;
     const std::uint32_t value = SwapLong(HexToValue(data, 0, 8));
     if (value == 0xFFFFFFFFu || value == 0) {
-        DefaultBand(index, false);  // erased slot: the standard row, whatever the edition
+        DefaultBand(index, StandardDefaults);  // erased slot: the standard row, whatever the edition
         return;
     }
     TScanBand& b = Bands[index];

@@ -142,6 +142,20 @@ TEST_F(CliTest, TheModelAndFirmwareOptionsChooseDefaultsAndPointCount)
     ExpectProject(Path("t2.pro"), "standard50.pro");
 }
 
+TEST_F(CliTest, TheModelMayBeGivenByItsShortName)
+{
+    EXPECT_EQ(Cli({"--model", "isdbt", "new", Path("isdbt.pro")}).Exit, 0);
+    ExpectProject(Path("isdbt.pro"), "isdbt50.pro");
+    EXPECT_EQ(Cli({"--model", "BASE", "--fw", "2.5", "new", Path("base.pro")}).Exit, 0);
+    ExpectProject(Path("base.pro"), "base16.pro");
+    EXPECT_EQ(Cli({"--model=dvbt2", "new", Path("t2.pro")}).Exit, 0);
+    ExpectProject(Path("t2.pro"), "standard50.pro");
+    const TRun wrong = Cli({"--model", "isdb", "new", Path("wrong.pro")});
+    EXPECT_EQ(wrong.Exit, 2);
+    EXPECT_TRUE(wrong.Err.contains("--model takes dvbt2, isdbt, base or a row number, not 'isdb'")) << wrong.Err.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("wrong.pro")));
+}
+
 TEST_F(CliTest, ResaveReadsTheRecordsAndWritesAWholeProject)
 {
     WriteAll(Path("in.pro"), "# hand made\n"

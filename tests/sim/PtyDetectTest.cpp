@@ -80,6 +80,14 @@ TEST_F(PtyDetect, FindsTheIsdbTEditionBehindAQuelmar)
     EXPECT_EQ(Host.Events.last(), "COM2 found OV+ ISDB-T");
 }
 
+TEST_F(PtyDetect, TheSimulatorTakesAModelsShortNameForItsName)
+{
+    Sim(1, {"--name", "isdbt", "--version", "1.35"});
+    EXPECT_TRUE(Detect());
+    EXPECT_EQ(Host.Lines.last(), "COM1 -> OV+ ISDB-T ver1.35");
+    EXPECT_EQ(Link.GetEquipmentModel(), IsdbTModelRow);
+}
+
 TEST_F(PtyDetect, NameRepliesAreJudgedAsTheInstrumentSendsThem)
 {
     Sim(1, {"--name-reply", "*?NAM OV+ DVB-T2"});
