@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
-# Makes sure the Debian packages the build and the tests need are there:
-# installs the missing ones when run as root, else prints the apt-get line.
+# Makes sure the Debian packages are there: installs the missing ones when run
+# as root, else prints the apt-get line.
+#   scripts/deps.sh          what building and running the program needs
+#   scripts/deps.sh --test   that and the test tools (scripts/test.sh)
 set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-serialport-dev
-  libgtest-dev
-  clang libclang-rt-14-dev
-  xvfb xauth tmux ghostscript
-  desktop-file-utils man-db dpkg-dev file
+  xvfb xauth
 )
+if [ "${1:-}" = "--test" ]; then
+  packages+=(
+    libgtest-dev
+    clang libclang-rt-14-dev
+    tmux ghostscript
+    desktop-file-utils man-db dpkg-dev file
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -16,7 +16,8 @@ fi
 
 scripts/deps.sh
 cmake --preset default >/dev/null
-cmake --build --preset default -j"$(nproc)"
+# Only what runs here: the tests are built by scripts/test.sh.
+cmake --build --preset default -j"$(nproc)" --target orvantis orvantis-sim
 
 launch=(build/default/app/orvantis "$@")
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Builds every libFuzzer target (the fuzz preset: clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs each for SECONDS (default 60), printing
-# its executions and rate. Exits non-zero on any finding; the input that
-# caused it and the log are left in build/fuzz/runs/<target>/.
+# UndefinedBehaviorSanitizer) and runs each for SECONDS (default 60), as many
+# at once as there are cores, printing its executions and rate. Exits non-zero
+# on any finding; the input that caused it and the log are left in
+# build/fuzz/runs/<target>/.
 #   tests/fuzz/run.sh [SECONDS [TARGET...]]
 set -eu
 
@@ -26,11 +27,9 @@ cmake --build --preset fuzz -j"$(nproc)" >build/fuzz/build.log 2>&1 || {
 ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=32}
 export ASAN_OPTIONS
 
-status=0
-found=0
-while IFS='|' read -r name program options seeds; do
-    [ "$only" = "  " ] || case "$only" in *" $name "*) ;; *) continue ;; esac
-    found=$((found + 1))
+# The targets run side by side, one per core; each prints its line when done.
+fuzz_one() {
+    name=$1 program=$2 options=$3 seeds=$4
     out="$root/build/fuzz/runs/$name"
     mkdir -p "$out/corpus"
     # New inputs go to the run's own corpus; the seed folders in the tree
@@ -50,9 +49,28 @@ while IFS='|' read -r name program options seeds; do
     if [ "$result" != ok ]; then
         tail -n 40 "$out/fuzz.log" >&2
         echo "fuzzing $name found a problem; see $out/fuzz.log" >&2
-        status=1
+        return 1
+    fi
+}
+
+cores=$(nproc)
+status=0
+found=0
+running=0
+pids=""
+while IFS='|' read -r name program options seeds; do
+    [ "$only" = "  " ] || case "$only" in *" $name "*) ;; *) continue ;; esac
+    found=$((found + 1))
+    fuzz_one "$name" "$program" "$options" "$seeds" &
+    pids="$pids $!"
+    running=$((running + 1))
+    if [ "$running" -ge "$cores" ]; then
+        for pid in $pids; do wait "$pid" || status=1; done
+        pids=""
+        running=0
     fi
 done <"$root/build/fuzz/tests/fuzz/fuzzers.txt"
+for pid in $pids; do wait "$pid" || status=1; done
 
 if [ "$found" -eq 0 ]; then
     echo "no fuzz target named:$only" >&2
