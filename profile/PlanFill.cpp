@@ -27,6 +27,12 @@ std::string Joined(const std::vector<std::string>& items, std::string_view separ
     return text;
 }
 
+// "channel 22", "channels 5, 6"
+std::string ChannelList(const std::vector<std::string>& names)
+{
+    return (names.size() == 1 ? "channel " : "channels ") + Joined(names, ", ");
+}
+
 constexpr int Column(TPointColumn column) { return static_cast<int>(column); }
 
 std::size_t CharacterCount(const std::string& utf8)
@@ -103,20 +109,18 @@ TPlanFill FillPointsFromPlan(const TPlanFillRequest& request, const TProfile& pr
     for (const TPlanChannel* channel : channels)
         if (CharacterCount(PointNameFor(pattern, *channel)) > PointNameLength) fill.Offending.push_back(channel->Name);
     if (!fill.Offending.empty()) {
-        fill.Problem = "the names " + Quoted(pattern) + " gives are longer than 8 characters (" +
-                       Quoted(PointNameFor(pattern, *plan.Find(fill.Offending.front()))) + "): channels " +
-                       Joined(fill.Offending, ", ");
+        fill.Problem = "the pattern " + Quoted(pattern) + " gives names longer than 8 characters (" +
+                       Quoted(PointNameFor(pattern, *plan.Find(fill.Offending.front()))) + ") for " + ChannelList(fill.Offending);
         return fill;
     }
 
     std::vector<std::string> reasons;
+    std::vector<std::string> pastTheEnd;
     for (std::size_t k = 0; k < channels.size(); ++k) {
         const TPlanChannel& channel = *channels[k];
         const int point = request.FirstPoint - 1 + static_cast<int>(k);
         if (point >= rules.Count) {
-            fill.Offending.push_back(channel.Name);
-            reasons.push_back("channel " + channel.Name + ": past point " + std::to_string(rules.Count) +
-                              ", the last on this instrument");
+            pastTheEnd.push_back(channel.Name);
             continue;
         }
         const TPointEntry shown = ShownEntry(profile, point, rules);
@@ -139,8 +143,13 @@ TPlanFill FillPointsFromPlan(const TPlanFillRequest& request, const TProfile& pr
         fill.Changes.push_back({point, std::get<TPointEntry>(read)});
         fill.Channels.push_back(channel.Name);
     }
+    if (!pastTheEnd.empty()) {
+        reasons.push_back(ChannelList(pastTheEnd) + ": past point " + std::to_string(rules.Count) +
+                          ", the last on this instrument");
+        fill.Offending.insert(fill.Offending.end(), pastTheEnd.begin(), pastTheEnd.end());
+    }
     if (!fill.Offending.empty()) {
-        fill.Problem = "channels " + Joined(fill.Offending, ", ") + " do not fit this instrument:\n" + Joined(reasons, "\n");
+        fill.Problem = ChannelList(fill.Offending) + (fill.Offending.size() == 1 ? " does" : " do") + " not fit this instrument:\n" + Joined(reasons, "\n");
         fill.Changes.clear();
         fill.Channels.clear();
     }
