@@ -71,7 +71,7 @@ void TChannelPlansDlg::BuildControls()
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(form);
-    page->addWidget(PreviewTable, 1);
+    page->addWidget(PreviewTable);
     page->addWidget(ProblemLabel);
     page->addWidget(RefusedLabel);
     page->addLayout(buttons.Layout);
@@ -97,9 +97,12 @@ void TChannelPlansDlg::FormShow()
     const int text = metrics.horizontalAdvance(QStringLiteral("858000.0 KHz")) + 40;
     PreviewTable->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("First channel")) + 24);
     PreviewTable->setColumnWidth(1, text);
-    PreviewTable->setMinimumSize(PreviewTable->columnWidth(0) + 2 * text + 8,
-                                 PreviewTable->horizontalHeader()->sizeHint().height() +
-                                     PreviewTable->rowCount() * PreviewTable->verticalHeader()->defaultSectionSize() + 4);
+    // Every field in view, nothing more.
+    PreviewTable->setMinimumWidth(PreviewTable->columnWidth(0) + 2 * text + 8);
+    PreviewTable->setFixedHeight(PreviewTable->horizontalHeader()->sizeHint().height() +
+                                 PreviewTable->rowCount() * PreviewTable->verticalHeader()->defaultSectionSize() +
+                                 2 * PreviewTable->frameWidth());
+    PreviewTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 const TChannelPlan* TChannelPlansDlg::ChosenPlan() const
