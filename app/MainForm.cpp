@@ -41,7 +41,7 @@ constexpr TCommandInfo Commands[] = {
     {TCommand::EditConfig, "&Config", "Edit equipment configuration", ImageConfig},
     {TCommand::EditMessage, "&Message", "Edit text messages", ImageMessages},
     {TCommand::EditPointList, "Point &List...", "Edit every detection point in one list", -1},
-    {TCommand::EditChannelPlans, "Channel &Plans...", "Set a scan band from a country's channel plan", -1},
+    {TCommand::EditChannelPlans, "C&hannel Plans...", "Set a scan band from a country's channel plan", -1},
     {TCommand::SendData, "&Send", "Send data to equipment", ImageSend},
     {TCommand::ToolsSendAll, "Send to &All Instruments...", "Send the project to every instrument at once", -1},
     {TCommand::ReceiveData, "&Receive", "Receive data from the equipment", ImageReceive},

@@ -134,11 +134,11 @@ std::optional<std::uint64_t> ParseHzOfKHz(std::string_view text)
     return hz;
 }
 
-std::vector<std::string_view> Cells(std::string_view line)
+std::vector<std::string_view> Cells(std::string_view line, char separator)
 {
     std::vector<std::string_view> cells;
     for (;;) {
-        const std::size_t comma = line.find(',');
+        const std::size_t comma = line.find(separator);
         cells.push_back(Trimmed(line.substr(0, comma)));
         if (comma == std::string_view::npos) return cells;
         line.remove_prefix(comma + 1);
@@ -229,6 +229,11 @@ std::variant<TChannelPlan, TCsvProblem> ParseChannelPlan(std::string_view id, st
 
     std::array<std::size_t, PlanColumns.size()> at{};
     bool header = false;
+    // As points files: semicolons or tabs when the header row has them (spreadsheets of comma-decimal locales).
+    const std::string_view headerRow = text.substr(0, text.find('\n'));
+    const char separator = headerRow.find('\t') != std::string_view::npos ? '\t'
+                           : headerRow.find(';') != std::string_view::npos ? ';'
+                                                                            : ',';
     int row = 0;
     const TPointRules limits;  // the widest any instrument takes
     while (!text.empty()) {
@@ -236,7 +241,7 @@ std::variant<TChannelPlan, TCsvProblem> ParseChannelPlan(std::string_view id, st
         const std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
         ++row;
-        const std::vector<std::string_view> cells = Cells(line);
+        const std::vector<std::string_view> cells = Cells(line, separator);
         if (cells.size() == 1 && cells[0].empty()) continue;
         if (!header) {
             for (std::size_t c = 0; c < PlanColumns.size(); ++c) {

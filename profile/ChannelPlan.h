@@ -48,7 +48,8 @@ const TChannelPlan* FindBuiltInPlan(std::string_view id);
 
 // A plan of the user's: "channel,centre_khz,bandwidth_mhz" with that header
 // row (columns in any order), one row per channel, in kHz with up to three
-// decimals; blank rows are skipped. Every row is checked; the first that
+// decimals; blank rows are skipped. Semicolons or tabs separate the cells
+// when the header row has them, and the decimals may follow a comma then. Every row is checked; the first that
 // fails is reported with its row, column and reason and no plan is given.
 std::variant<TChannelPlan, TCsvProblem> ParseChannelPlan(std::string_view id, std::string_view text);
 

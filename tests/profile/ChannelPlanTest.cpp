@@ -141,6 +141,9 @@ TEST(ChannelPlans, AUserPlanWithABadRowGivesItsRowColumnAndReason)
     EXPECT_EQ(plan.Channels[1].CentreHz, 482000500u);
     EXPECT_EQ(plan.BandLetter, 'E');
     EXPECT_EQ(plan.Channels[1].Number, 22);
+    const auto sheet = ParseChannelPlan("sheet", "bandwidth_mhz;channel;centre_khz\n8;E21;474000,25\n");
+    ASSERT_TRUE(std::holds_alternative<TChannelPlan>(sheet));
+    EXPECT_EQ(std::get<TChannelPlan>(sheet).Channels[0].CentreHz, 474000250u);
 
     const std::pair<const char*, const char*> bad[] = {
         {"channel,centre_khz,bandwidth_mhz\n21,474000,8\n22,482000,9\n", "Row 3, column bandwidth_mhz: \"9\" is not one of 5, 6, 7, 8"},
