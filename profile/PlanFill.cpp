@@ -27,10 +27,29 @@ std::string Joined(const std::vector<std::string>& items, std::string_view separ
     return text;
 }
 
-// "channel 22", "channels 5, 6"
+// "S23" as "S" and 23; a name without a number at its end has none.
+std::pair<std::string, int> PrefixAndNumber(const std::string& name)
+{
+    const std::size_t digits = name.find_last_not_of("0123456789") + 1;
+    if (digits == name.size() || name.size() - digits > 3) return {name, -1};
+    return {name.substr(0, digits), std::stoi(name.substr(digits))};
+}
+
+// "channel 22", "channels 5, 6, 9A", "channels 21-69": runs of numbers shortened.
 std::string ChannelList(const std::vector<std::string>& names)
 {
-    return (names.size() == 1 ? "channel " : "channels ") + Joined(names, ", ");
+    std::vector<std::string> items;
+    for (std::size_t i = 0; i < names.size();) {
+        std::size_t j = i;
+        const auto [prefix, number] = PrefixAndNumber(names[i]);
+        while (number >= 0 && j + 1 < names.size() &&
+               PrefixAndNumber(names[j + 1]) == std::pair{prefix, number + static_cast<int>(j + 1 - i)})
+            ++j;
+        items.push_back(j >= i + 2 ? names[i] + "-" + names[j] : names[i]);
+        if (j == i + 1) items.push_back(names[j]);
+        i = j + 1;
+    }
+    return (names.size() == 1 ? "channel " : "channels ") + Joined(items, ", ");
 }
 
 constexpr int Column(TPointColumn column) { return static_cast<int>(column); }
@@ -114,13 +133,21 @@ TPlanFill FillPointsFromPlan(const TPlanFillRequest& request, const TProfile& pr
         return fill;
     }
 
-    std::vector<std::string> reasons;
-    std::vector<std::string> pastTheEnd;
+    // Why each channel fails, the channels that fail alike on one line.
+    std::vector<std::pair<std::string, std::vector<std::string>>> reasons;
+    const auto refuse = [&](const std::string& channel, const std::string& reason) {
+        fill.Offending.push_back(channel);
+        const auto same = std::find_if(reasons.begin(), reasons.end(), [&](const auto& r) { return r.first == reason; });
+        if (same != reasons.end())
+            same->second.push_back(channel);
+        else
+            reasons.push_back({reason, {channel}});
+    };
     for (std::size_t k = 0; k < channels.size(); ++k) {
         const TPlanChannel& channel = *channels[k];
         const int point = request.FirstPoint - 1 + static_cast<int>(k);
         if (point >= rules.Count) {
-            pastTheEnd.push_back(channel.Name);
+            refuse(channel.Name, "past point " + std::to_string(rules.Count) + ", the last on this instrument");
             continue;
         }
         const TPointEntry shown = ShownEntry(profile, point, rules);
@@ -133,23 +160,24 @@ TPlanFill FillPointsFromPlan(const TPlanFillRequest& request, const TProfile& pr
         words[Column(TPointColumn::Bandwidth)] = BandwidthWords[channel.WidthMHz - 5];
         const auto read = ReadPointWords(words, shown, rules);
         if (const auto* problem = std::get_if<TCellProblem>(&read)) {
-            fill.Offending.push_back(channel.Name);
-            const bool standard = problem->Column == TPointColumn::Standard;
-            reasons.push_back("channel " + channel.Name + ": " +
-                              (standard && isdbT ? std::string("an ISDB-T channel, for the ISDB-T edition only")
-                                                 : std::string(PointColumnCaption(problem->Column)) + " " + problem->Reason));
+            std::string reason = std::string(PointColumnCaption(problem->Column)) + " " + problem->Reason;
+            if (problem->Column == TPointColumn::Standard && isdbT)
+                reason = "ISDB-T, for the ISDB-T edition only";
+            if (problem->Column == TPointColumn::Standard && rules.IsdbT)
+                reason = std::to_string(channel.WidthMHz) + " MHz wide; the ISDB-T edition's points are fixed at 6 MHz";
+            // The range, without the channel's own frequency.
+            if (const std::size_t range = problem->Reason.find("out of range");
+                problem->Column == TPointColumn::Frequency && range != std::string::npos)
+                reason = std::string(PointColumnCaption(problem->Column)) + " " + problem->Reason.substr(range);
+            refuse(channel.Name, reason);
             continue;
         }
         fill.Changes.push_back({point, std::get<TPointEntry>(read)});
         fill.Channels.push_back(channel.Name);
     }
-    if (!pastTheEnd.empty()) {
-        reasons.push_back(ChannelList(pastTheEnd) + ": past point " + std::to_string(rules.Count) +
-                          ", the last on this instrument");
-        fill.Offending.insert(fill.Offending.end(), pastTheEnd.begin(), pastTheEnd.end());
-    }
     if (!fill.Offending.empty()) {
-        fill.Problem = ChannelList(fill.Offending) + (fill.Offending.size() == 1 ? " does" : " do") + " not fit this instrument:\n" + Joined(reasons, "\n");
+        fill.Problem = ChannelList(fill.Offending) + (fill.Offending.size() == 1 ? " does" : " do") + " not fit this instrument";
+        for (const auto& [reason, names] : reasons) fill.Problem += "\n" + ChannelList(names) + ": " + reason;
         fill.Changes.clear();
         fill.Channels.clear();
     }
