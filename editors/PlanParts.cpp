@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace orvantis {
 
 void FillPlanList(QComboBox* list, const TPlanCatalogue& catalogue)
