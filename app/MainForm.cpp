@@ -41,6 +41,7 @@ constexpr TCommandInfo Commands[] = {
     {TCommand::EditConfig, "&Config", "Edit equipment configuration", ImageConfig},
     {TCommand::EditMessage, "&Message", "Edit text messages", ImageMessages},
     {TCommand::EditPointList, "Point &List...", "Edit every detection point in one list", -1},
+    {TCommand::EditChannelPlans, "C&hannel Plans...", "Set a scan band from a country's channel plan", -1},
     {TCommand::SendData, "&Send", "Send data to equipment", ImageSend},
     {TCommand::ToolsSendAll, "Send to &All Instruments...", "Send the project to every instrument at once", -1},
     {TCommand::ReceiveData, "&Receive", "Receive data from the equipment", ImageReceive},
@@ -115,6 +116,7 @@ void TMainForm::CreateActions()
     bind(TCommand::EditConfig, &TMainForm::EditConfigExecute);
     bind(TCommand::EditMessage, &TMainForm::EditMessageExecute);
     bind(TCommand::EditPointList, &TMainForm::EditPointListExecute);
+    bind(TCommand::EditChannelPlans, &TMainForm::EditChannelPlansExecute);
     bind(TCommand::SendData, &TMainForm::SendDataExecute);
     bind(TCommand::ToolsSendAll, &TMainForm::ToolsSendAllExecute);
     bind(TCommand::ReceiveData, &TMainForm::ReceiveDataExecute);
@@ -138,6 +140,8 @@ void TMainForm::UpdateActions()
     enable(TCommand::EditConfig, hasModel && model.HasConfig());
     enable(TCommand::EditMessage, hasModel && model.HasMessages());
     enable(TCommand::EditPointList, hasModel && model.HasPoints());
+    // The scan bands go with the configuration, as in the configuration editor.
+    enable(TCommand::EditChannelPlans, hasModel && model.HasConfig());
     enable(TCommand::SendData, hasModel && FRunning != TCommand::SendData);
     enable(TCommand::ToolsSendAll, hasModel && FRunning != TCommand::ToolsSendAll);
     enable(TCommand::ToolsCompare, hasModel && FRunning != TCommand::ToolsCompare);
@@ -167,7 +171,8 @@ void TMainForm::CreateMenus()
     add(file, {TCommand::FileExit});
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    add(edit, {TCommand::EditPoint, TCommand::EditConfig, TCommand::EditMessage, TCommand::EditPointList});
+    add(edit, {TCommand::EditPoint, TCommand::EditConfig, TCommand::EditMessage, TCommand::EditPointList,
+               TCommand::EditChannelPlans});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     add(tools, {TCommand::SendData, TCommand::ToolsSendAll, TCommand::ReceiveData, TCommand::ToolsCompare,
@@ -434,6 +439,11 @@ void TMainForm::EditMessageExecute()
 void TMainForm::EditPointListExecute()
 {
     RunEditor(FPointListDlg, QStringLiteral("point list"));
+}
+
+void TMainForm::EditChannelPlansExecute()
+{
+    RunEditor(FChannelPlansDlg, QStringLiteral("channel plans"));
 }
 
 void TMainForm::SendDataExecute()

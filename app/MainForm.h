@@ -28,7 +28,7 @@ namespace orvantis {
 // The commands of the menu and the tool bar.
 enum class TCommand {
     FileNew, FileOpen, FileSave, FileSaveAs, FileExit,
-    EditPoint, EditConfig, EditMessage, EditPointList,
+    EditPoint, EditConfig, EditMessage, EditPointList, EditChannelPlans,
     SendData, ToolsSendAll, ReceiveData, ToolsCompare, ToolsBackUp, ToolsEditor, ToolsTerm, ToolsMonitor, ToolsDetect,
     HelpAbout,
     Count
@@ -63,6 +63,7 @@ public:
     void SetDetPointsEditor(QDialog* dialog) { FDetPointsDlg = dialog; }
     void SetMessEditor(QDialog* dialog) { FMessEditDlg = dialog; }
     void SetPointListEditor(QDialog* dialog) { FPointListDlg = dialog; }
+    void SetChannelPlansEditor(QDialog* dialog) { FChannelPlansDlg = dialog; }
     // Runs the terminal tool until the user leaves it.
     void SetTerminalRunner(TTerminalRunner runner) { FTerminalRunner = std::move(runner); }
 
@@ -91,6 +92,7 @@ private slots:
     void EditConfigExecute();
     void EditMessageExecute();
     void EditPointListExecute();
+    void EditChannelPlansExecute();
     void SendDataExecute();
     void ToolsSendAllExecute();
     void ReceiveDataExecute();
@@ -149,6 +151,7 @@ private:
     QDialog* FDetPointsDlg = nullptr;
     QDialog* FMessEditDlg = nullptr;
     QDialog* FPointListDlg = nullptr;
+    QDialog* FChannelPlansDlg = nullptr;
 };
 
 }  // namespace orvantis

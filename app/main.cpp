@@ -3,6 +3,7 @@
 
 #include "AboutBox.h"
 #include "CfgEditorDlg.h"
+#include "ChannelPlansDlg.h"
 #include "ConsoleWindow.h"
 #include "DetPointsDlg.h"
 #include "MainForm.h"
@@ -42,6 +43,7 @@ int main(int argc, char* argv[])
         auto* passwordDlg = new orvantis::TPasswordDlg(&mainForm);
         mainForm.SetMessEditor(new orvantis::TMessEditDlg(project, *passwordDlg, &mainForm));
         mainForm.SetPointListEditor(new orvantis::TPointListDlg(project, prompter, &mainForm));
+        mainForm.SetChannelPlansEditor(new orvantis::TChannelPlansDlg(project, &mainForm));
         // The terminal runs in a console window of its own, beside the main window,
         // on the port that detection found, if any.
         mainForm.SetTerminalRunner([&mainForm, &prompter] {

@@ -2,6 +2,7 @@
 
 #include "CliPrompter.h"
 #include "PartLoad.h"
+#include "PlansCommands.h"
 #include "PointsFile.h"
 #include "Project.h"
 
@@ -47,10 +48,11 @@ int Import(const TCliCall& call, TProject& project, TCliPrompter& prompter)
 int RunPoints(const TCliCall& call)
 {
     const QString action = call.Args.value(0);
+    if (action == QLatin1String("plan")) return RunPointsPlan(call);
     const bool isExport = action == QLatin1String("export") && call.Args.size() == 3;
     const bool isImport = action == QLatin1String("import") && call.Args.size() == 4;
     if (!isExport && !isImport)
-        return Usage(QStringLiteral("usage: points export IN.pro OUT.csv, or points import IN.pro POINTS.csv OUT.pro"));
+        return Usage(QStringLiteral("usage: points export IN.pro OUT.csv, points import IN.pro POINTS.csv OUT.pro, or points plan IN.pro ID CHANNELS OUT.pro"));
     TFixedIdentity identity(call.Model, call.Version);
     TCliPrompter prompter;
     TProject project(identity, prompter, PrintLog);

@@ -5,6 +5,7 @@
 #include "CliPrompter.h"
 #include "InstrumentCommands.h"
 #include "ModelTable.h"
+#include "PlansCommands.h"
 #include "PointsCommands.h"
 #include "ProgramInfo.h"
 #include "ProjectCommands.h"
@@ -62,6 +63,7 @@ constexpr TCommandEntry CommandTable[] = {
     {"new", RunNew},         {"resave", RunResave},   {"ports", RunPorts}, {"detect", RunDetect},
     {"receive", RunReceive}, {"send", RunSend},       {"verify", RunVerify}, {"term", RunTerm},
     {"show", RunShow},       {"diff", RunDiff},       {"points", RunPoints},
+    {"plans", RunPlans},     {"bands", RunBands},
 };
 
 }  // namespace
@@ -83,6 +85,13 @@ int main(int argc, char* argv[])
         "  points import IN.pro POINTS.csv OUT.pro\n"
         "                          IN.pro with the points of POINTS.csv, saved as OUT.pro\n"
         "                          (nothing is written unless every row passes the checks)\n"
+        "  plans                   lists the channel plans: built in, and ~/.local/share/orvantis/plans/*.csv\n"
+        "  plans show ID           every channel of plan ID with its centre in kHz, as a plan file\n"
+        "  points plan IN.pro ID CHANNELS OUT.pro [--first N] [--names PATTERN] [--dvb-t2]\n"
+        "                          IN.pro with points from N on (1) set to channels of plan ID\n"
+        "                          (21-48,50), named by PATTERN ({n} is the channel), saved as OUT.pro\n"
+        "  bands plan IN.pro BAND ID FIRST LAST OUT.pro\n"
+        "                          IN.pro with scan band BAND (1-4) from channel FIRST to LAST of plan ID\n"
         "  ports                   lists COM1 to COM40 and the devices they stand for\n"
         "  detect                  looks for the instrument on COM1 to COM40 (exit 0 when found)\n"
         "  detect --all            tries every port and prints one line per instrument that answered\n"
@@ -118,7 +127,11 @@ int main(int argc, char* argv[])
     parser.addOption({QStringLiteral("all"), QStringLiteral("detect, send, receive: every instrument at once, one per port.")});
     parser.addOption({QStringLiteral("ports"), QStringLiteral("with --all: only these ports, e.g. COM2,COM5-COM9."),
                       QStringLiteral("LIST")});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, show, diff, points, ports, detect, receive, send, verify or term"));
+    parser.addOption({QStringLiteral("first"), QStringLiteral("points plan: the first point to fill (1)."), QStringLiteral("N")});
+    parser.addOption({QStringLiteral("names"), QStringLiteral("points plan: the points' names; {n} is the channel (CH{n})."),
+                      QStringLiteral("PATTERN")});
+    parser.addOption({QStringLiteral("dvb-t2"), QStringLiteral("points plan: 7 and 8 MHz channels as DVB-T2, not DVB-T.")});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, show, diff, points, plans, bands, ports, detect, receive, send, verify or term"));
     if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::printf("%s", qPrintable(parser.helpText()));
@@ -142,6 +155,10 @@ int main(int argc, char* argv[])
     if (all && !QStringList{"detect", "send", "receive"}.contains(args.first()))
         return Usage(QStringLiteral("--all goes with detect, send and receive"));
     if (!all && parser.isSet(QStringLiteral("ports"))) return Usage(QStringLiteral("--ports goes with --all"));
+    const bool pointsPlan = args.size() > 1 && args[0] == QLatin1String("points") && args[1] == QLatin1String("plan");
+    for (const char* option : {"first", "names", "dvb-t2"})
+        if (!pointsPlan && parser.isSet(QLatin1String(option)))
+            return Usage(QStringLiteral("--%1 goes with points plan").arg(QLatin1String(option)));
     for (const TCommandEntry& command : CommandTable)
         if (args.first() == QLatin1String(command.Name)) return command.Run({args.mid(1), parser, *model, version});
     return Usage(QStringLiteral("unknown command '%1'").arg(args.first()));

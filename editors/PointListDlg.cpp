@@ -2,6 +2,7 @@
 
 #include "EditedProject.h"
 #include "NumberText.h"
+#include "PlanFillDlg.h"
 #include "PointsFile.h"
 #include "Prompter.h"
 
@@ -134,11 +135,12 @@ void TPointListDlg::BuildControls()
     ExportBtn = button(QStringLiteral("Export..."), QStringLiteral("ExportBtn"));
     CopyBtn = button(QStringLiteral("Copy"), QStringLiteral("CopyBtn"));
     PasteBtn = button(QStringLiteral("Paste"), QStringLiteral("PasteBtn"));
+    FillBtn = button(QStringLiteral("Fill from Plan..."), QStringLiteral("FillBtn"));
     const TOkCancelRow buttons = MakeOkCancelRow(this);
     OKBtn = buttons.OK;
     CancelBtn = buttons.Cancel;
     int at = 0;
-    for (QPushButton* b : {ImportBtn, ExportBtn, CopyBtn, PasteBtn}) buttons.Layout->insertWidget(at++, b);
+    for (QPushButton* b : {FillBtn, ImportBtn, ExportBtn, CopyBtn, PasteBtn}) buttons.Layout->insertWidget(at++, b);
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(hint);
@@ -149,6 +151,7 @@ void TPointListDlg::BuildControls()
     connect(ExportBtn, &QPushButton::clicked, this, &TPointListDlg::ExportBtnClick);
     connect(CopyBtn, &QPushButton::clicked, this, &TPointListDlg::CopyRows);
     connect(PasteBtn, &QPushButton::clicked, this, &TPointListDlg::PasteRows);
+    connect(FillBtn, &QPushButton::clicked, this, &TPointListDlg::FillBtnClick);
     connect(OKBtn, &QPushButton::clicked, this, &TPointListDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TPointListDlg::reject);
 }
@@ -289,6 +292,15 @@ void TPointListDlg::ExportBtnClick()
         rows.push_back(EntryWords(row, std::get<TPointEntry>(ReadRow(row))));
     if (const TFileResult saved = SavePointsFile(*chosen, WritePointRows(rows, true)); !saved)
         FPrompter.Message(ErrorCaption, saved.Error, TMsgIcon::Error);
+}
+
+// The plan's channels go into the rows on screen, from the current row on;
+// OK of the list stores them, as any other edit.
+void TPointListDlg::FillBtnClick()
+{
+    TPlanFillDlg fill(*FProfile, [this](int point) { return RowWords(point); }, PointTable->currentRow() + 1, this);
+    if (fill.exec() != QDialog::Accepted) return;
+    for (const TPointChange& change : fill.Changes()) SetRowWords(change.Point, ScreenWords(change.Point, change.Entry));
 }
 
 void TPointListDlg::CopyRows()

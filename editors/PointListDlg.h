@@ -4,7 +4,8 @@
 // its last column, and OK is refused while one does. Nothing reaches the
 // model before OK, which stores every row; Cancel and Esc change nothing.
 // Whole rows travel as CSV text: through the clipboard (Copy, Paste) and
-// points files (Import..., Export...), all or nothing.
+// points files (Import..., Export...), all or nothing. Fill from Plan...
+// puts a channel plan's channels into the rows.
 
 #include "DialogParts.h"
 #include "PointsCsv.h"
@@ -36,6 +37,7 @@ private:
     void OKBtnClick();
     void ImportBtnClick();
     void ExportBtnClick();
+    void FillBtnClick();
     void CopyRows();
     void PasteRows();
 
@@ -59,6 +61,7 @@ private:
     QTableWidget* PointTable;
     QPushButton* ImportBtn;
     QPushButton* ExportBtn;
+    QPushButton* FillBtn;
     QPushButton* CopyBtn;
     QPushButton* PasteBtn;
     QPushButton* OKBtn;

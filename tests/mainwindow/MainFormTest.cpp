@@ -85,6 +85,7 @@ TEST_F(MainFormTest, StartsWithoutAProject)
 {
     ExpectProjectCommands(false);
     EXPECT_FALSE(FForm->Action(TCommand::EditPointList)->isEnabled());
+    EXPECT_FALSE(FForm->Action(TCommand::EditChannelPlans)->isEnabled());
     for (QAction* always : {FForm->Action(TCommand::FileNew), FForm->Action(TCommand::FileOpen), FForm->Action(TCommand::FileExit), FForm->Action(TCommand::ReceiveData), FForm->Action(TCommand::ToolsEditor),
                             FForm->Action(TCommand::ToolsTerm), FForm->Action(TCommand::ToolsMonitor), FForm->Action(TCommand::ToolsDetect), FForm->Action(TCommand::HelpAbout)})
         EXPECT_TRUE(always->isEnabled()) << always->text().toStdString();
@@ -387,9 +388,10 @@ public:
 
 TEST_F(MainFormTest, EditorsAndToolsAreStartedBetweenTheirLogLines)
 {
-    TClosingDialog points, config, messages, editor, pointList;
+    TClosingDialog points, config, messages, editor, pointList, plans;
     FForm->SetDetPointsEditor(&points);
     FForm->SetPointListEditor(&pointList);
+    FForm->SetChannelPlansEditor(&plans);
     FForm->SetCfgEditor(&config);
     FForm->SetMessEditor(&messages);
     FForm->SetScratchPad(&editor);
@@ -404,6 +406,7 @@ TEST_F(MainFormTest, EditorsAndToolsAreStartedBetweenTheirLogLines)
                           {FForm->Action(TCommand::EditConfig), &config, QStringLiteral("Edit: configuration editor")},
                           {FForm->Action(TCommand::EditMessage), &messages, QStringLiteral("Edit: text messages editor")},
                           {FForm->Action(TCommand::EditPointList), &pointList, QStringLiteral("Edit: point list")},
+                          {FForm->Action(TCommand::EditChannelPlans), &plans, QStringLiteral("Edit: channel plans")},
                           {FForm->Action(TCommand::ToolsEditor), &editor, QStringLiteral("Tools: text editor")}};
     for (const Case& c : cases) {
         c.Action->trigger();
