@@ -137,7 +137,7 @@ void TPlanFillDlg::PlanChanged()
     const QSignalBlocker names(EdNames);
     EdChannels->setText(QString::fromStdString(plan->ChannelsText()));
     EdNames->setText(QString::fromStdString(plan->NamePattern));
-    DvbT2Box->setEnabled(!TPointRules::Of(FProfile).IsdbT && !plan->HasOneWidth(6));
+    DvbT2Box->setEnabled(!TPointRules::Of(FProfile).Fixed && !plan->HasOneWidth(6));
     Recompute();
 }
 

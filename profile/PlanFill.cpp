@@ -163,7 +163,7 @@ TPlanFill FillPointsFromPlan(const TPlanFillRequest& request, const TProfile& pr
             std::string reason = std::string(PointColumnCaption(problem->Column)) + " " + problem->Reason;
             if (problem->Column == TPointColumn::Standard && isdbT)
                 reason = "ISDB-T, for the ISDB-T edition only";
-            if (problem->Column == TPointColumn::Standard && rules.IsdbT)
+            if (problem->Column == TPointColumn::Standard && rules.Fixed)
                 reason = std::to_string(channel.WidthMHz) + " MHz wide; the ISDB-T edition's points are fixed at 6 MHz";
             // The range, without the channel's own frequency.
             if (const std::size_t range = problem->Reason.find("out of range");

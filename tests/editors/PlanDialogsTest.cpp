@@ -4,6 +4,7 @@
 #include "ChannelPlansDlg.h"
 #include "EditorTestApp.h"
 #include "FakeEditorHost.h"
+#include "ModelTable.h"
 #include "PlanFillDlg.h"
 #include "PointListDlg.h"
 #include "ScriptedPrompter.h"
@@ -56,7 +57,7 @@ QString Cell(QWidget* dialog, int row, int column)
 
 bool SameBandAsFactory(const TProfile& model, int i)
 {
-    const TScanBand& factory = TProfile::FactoryBand(i, model.IsIsdbT());
+    const TScanBand& factory = model.Model().Defaults->Bands[static_cast<std::size_t>(i)];
     return model.GetBandStart(i) == factory.StartFreq && model.GetBandEnd(i) == factory.EndFreq &&
            model.GetBandBw(i) == factory.Bw && model.GetBandEnable(i) == factory.Enable &&
            model.GetBandInitialChar(i) == factory.InitialChar && model.GetBandInitialIndex(i) == factory.InitialIndex;

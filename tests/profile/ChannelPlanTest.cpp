@@ -2,6 +2,7 @@
 // detection points and scan bands, by the instrument's limits.
 
 #include "ChannelPlan.h"
+#include "ModelTable.h"
 #include "PlanFill.h"
 #include "ProfileFixture.h"
 
@@ -166,7 +167,7 @@ TEST_F(ProfileTest, ABandFromAPlanIsTheFactoryBandOfThatPlan)
     const auto brazil = BandFromPlan(Profile, 1, *FindBuiltInPlan("br-uhf"), "14", "69");
     ASSERT_TRUE(std::holds_alternative<TScanBand>(brazil)) << std::get<std::string>(brazil);
     StorePlanBand(Profile, 1, std::get<TScanBand>(brazil));
-    EXPECT_TRUE(SameBand(Profile.BandRecord(0), TProfile::FactoryBand(0, true)));
+    EXPECT_TRUE(SameBand(Profile.BandRecord(0), IsdbTDefaults.Bands[0]));
     EXPECT_FALSE(std::holds_alternative<TScanBand>(BandFromPlan(Profile, 2, *FindBuiltInPlan("eu-vhf"), "5", "12")));
 
     // The standard edition's four bands, one plan each.
@@ -176,7 +177,7 @@ TEST_F(ProfileTest, ABandFromAPlanIsTheFactoryBandOfThatPlan)
     for (const auto& [band, id, first, last] : rows) {
         const auto made = BandFromPlan(Profile, band, *FindBuiltInPlan(id), first, last);
         ASSERT_TRUE(std::holds_alternative<TScanBand>(made)) << id;
-        TScanBand expected = TProfile::FactoryBand(band - 1, false);
+        TScanBand expected = StandardDefaults.Bands[static_cast<std::size_t>(band - 1)];
         expected.Enable = 1;
         EXPECT_TRUE(SameBand(std::get<TScanBand>(made), expected));
     }
