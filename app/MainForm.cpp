@@ -500,8 +500,15 @@ void TMainForm::ToolsCompareExecute()
             FPrompter.Message(caption, QStringLiteral("The instrument could not be read: see the log."), TMsgIcon::Error);
         return;
     }
+    // A project that did not load whole holds defaults after its bad line:
+    // the verdict is only about what it loaded.
+    const QString partLoad = comparison.PartLoad.isEmpty()
+                                 ? QString()
+                                 : QStringLiteral("\n\nThe project did not load whole, so this says nothing of the file "
+                                                  "after its bad line:\n") + comparison.PartLoad;
     if (comparison.Differences.isEmpty()) {
-        FPrompter.Message(caption, QStringLiteral("The instrument holds the settings of the project."), TMsgIcon::Information);
+        FPrompter.Message(caption, QStringLiteral("The instrument holds the settings of the project.") + partLoad,
+                          partLoad.isEmpty() ? TMsgIcon::Information : TMsgIcon::Warning);
         return;
     }
     constexpr int Shown = 20;
@@ -509,7 +516,7 @@ void TMainForm::ToolsCompareExecute()
     if (comparison.Differences.size() > Shown) text << QStringLiteral("... and %1 more, all in the log.").arg(comparison.Differences.size() - Shown);
     FPrompter.Message(caption,
                       QStringLiteral("%1 settings differ between the project and the instrument:\n\n")
-                              .arg(comparison.Differences.size()) + text.join(QLatin1Char('\n')),
+                              .arg(comparison.Differences.size()) + text.join(QLatin1Char('\n')) + partLoad,
                       TMsgIcon::Warning);
 }
 

@@ -227,6 +227,10 @@ TComparison TSession::Compare(bool afterReset)
         FHost.Log(comparison.Differences.isEmpty()
                       ? QStringLiteral("the instrument holds the settings of the project")
                       : QStringLiteral("%1 settings differ between the project and the instrument").arg(comparison.Differences.size()));
+        if (FProject.IsPartlyLoaded()) {
+            comparison.PartLoad = FProject.PartLoadText();
+            FHost.Log(QStringLiteral("compared with a project that did not load whole: ") + comparison.PartLoad);
+        }
         return TTransferResult::Complete;
     });
     return comparison;

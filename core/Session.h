@@ -43,6 +43,9 @@ struct TSendOptions {
 struct TComparison {
     TTransferResult Result = TTransferResult::Failed;  // Complete when the instrument was read whole
     QStringList Differences;                           // in words; empty when the two are the same
+    // Set when the project did not load whole: the settings after the line
+    // it stopped at are defaults, so "the same" says nothing of the file.
+    QString PartLoad;
 };
 
 class TSession {

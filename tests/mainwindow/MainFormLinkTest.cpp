@@ -5,6 +5,7 @@
 #include "ScriptedPrompter.h"
 #include "SendAllDlg.h"
 #include "SimProcess.h"
+#include "TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,6 +22,7 @@
 #include <memory>
 
 using namespace orvantis;
+using orvantis::test::TAskedMessage;
 using orvantis::test::TScriptedPrompter;
 using orvantis::test::TSimProcess;
 
@@ -165,6 +167,31 @@ TEST_F(MainFormLinkTest, SendWritesTheEditedModelAndChangesNoProjectState)
     FPrompter.AnswerMessage(TMsgButton::No);
     FForm->Action(TCommand::ReceiveData)->trigger();
     EXPECT_STREQ(FForm->EditedProject().GetProfile().GetMessageText(1), "CO: FIELD TEAM");
+}
+
+TEST_F(MainFormLinkTest, CompareOfAProjectThatDidNotLoadWholeSaysSo)
+{
+    // The factory settings up to a bad line, then defaults: the instrument
+    // matches, but only what the file loaded was compared.
+    StartSim(3);
+    const QString path = FWork.filePath(QStringLiteral("site.pro"));
+    FForm->Action(TCommand::FileNew)->trigger();
+    FPrompter.AnswerFile(path);
+    FForm->Action(TCommand::FileSaveAs)->trigger();
+    TLineList lines = FForm->Project().Lines();
+    lines.insert(lines.begin() + 40, "send    # note");
+    ASSERT_TRUE(SaveTextLines(path, lines).Ok);
+    FPrompter.AnswerFile(path);
+    FForm->Action(TCommand::FileOpen)->trigger();
+    ASSERT_TRUE(FForm->Project().IsPartlyLoaded());
+
+    FPrompter.Messages.clear();
+    FForm->Action(TCommand::ToolsCompare)->trigger();
+    ASSERT_FALSE(FPrompter.Messages.isEmpty());
+    const TAskedMessage& said = FPrompter.Messages.last();
+    EXPECT_EQ(said.Icon, TMsgIcon::Warning);
+    EXPECT_TRUE(said.Text.startsWith(QStringLiteral("The instrument holds the settings of the project.")));
+    EXPECT_TRUE(said.Text.contains(QStringLiteral("line 41 not loaded: send    # note"))) << said.Text.toStdString();
 }
 
 TEST_F(MainFormLinkTest, ClosingIsRefusedWhileAnInstrumentOperationRuns)
