@@ -142,19 +142,22 @@ void TMainForm::UpdateActions()
     enable(TCommand::EditPointList, hasModel && model.HasPoints());
     // The scan bands go with the configuration, as in the configuration editor.
     enable(TCommand::EditChannelPlans, hasModel && model.HasConfig());
-    enable(TCommand::SendData, hasModel && FRunning != TCommand::SendData);
-    enable(TCommand::ToolsSendAll, hasModel && FRunning != TCommand::ToolsSendAll);
-    enable(TCommand::ToolsCompare, hasModel && FRunning != TCommand::ToolsCompare);
-    for (TCommand own : {TCommand::ReceiveData, TCommand::ToolsDetect, TCommand::ToolsEditor, TCommand::ToolsTerm})
-        enable(own, FRunning != own);
+    const TOperation running = FSession.Running();
+    enable(TCommand::SendData, hasModel && running != TOperation::Send);
+    enable(TCommand::ToolsSendAll, hasModel && running != TOperation::SendAll);
+    enable(TCommand::ToolsCompare, hasModel && running != TOperation::Compare);
+    enable(TCommand::ReceiveData, running != TOperation::Receive);
+    enable(TCommand::ToolsDetect, running != TOperation::Detect);
+    enable(TCommand::ToolsEditor, running != TOperation::TextEditor);
+    enable(TCommand::ToolsTerm, running != TOperation::Terminal);
 }
 
-void TMainForm::RunCommand(TCommand command, const std::function<void()>& work)
+void TMainForm::RunCommand(TOperation operation, const std::function<void()>& work)
 {
-    FRunning = command;
-    UpdateActions();
-    work();
-    FRunning = TCommand::Count;
+    FSession.Run(operation, [this, &work] {
+        UpdateActions();
+        work();
+    });
     UpdateActions();
     // A signal that came meanwhile closes the window now.
     if (FClosingForSignal) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -379,7 +382,7 @@ void TMainForm::Progress(int done, int total)
 // instrument; no other command may change the project or the port meanwhile.
 bool TMainForm::RefusedWhileBusy()
 {
-    if (!FSession.Link().IsBusy()) return false;
+    if (!FSession.IsBusy()) return false;
     statusBar()->showMessage(QStringLiteral("Please wait: the instrument operation is still running."), 4000);
     return true;
 }
@@ -452,7 +455,7 @@ void TMainForm::SendDataExecute()
     TSendOptions options;
     options.BackUp = FSettings.BackUpBeforeSend();
     FSession.SetSendOptions(options);
-    RunCommand(TCommand::SendData, [this] { FSession.Send(); });
+    RunCommand(TOperation::Send, [this] { FSession.Send(); });
 }
 
 // The project in hand, as Send would send it, to every instrument at once:
@@ -466,7 +469,7 @@ void TMainForm::ToolsSendAllExecute()
     job.ProjectText = FSession.Project().Regenerate();
     job.ProjectName = FSession.Project().FileName();
     job.SendOptions.BackUp = FSettings.BackUpBeforeSend();
-    RunCommand(TCommand::ToolsSendAll, [this, &job] {
+    RunCommand(TOperation::SendAll, [this, &job] {
         Log(QStringLiteral("Tools: send to all instruments started at ") + NowText());
         TSendAllDlg dialog(this);
         connect(&dialog.Fleet(), &TFleet::Logged, this, &TMainForm::Log);
@@ -485,7 +488,7 @@ void TMainForm::ToolsSendAllExecute()
 void TMainForm::ReceiveDataExecute()
 {
     if (RefusedWhileBusy()) return;
-    RunCommand(TCommand::ReceiveData, [this] { FSession.Receive(); });
+    RunCommand(TOperation::Receive, [this] { FSession.Receive(); });
     ProjectChanged();
 }
 
@@ -493,7 +496,7 @@ void TMainForm::ToolsCompareExecute()
 {
     if (RefusedWhileBusy()) return;
     TComparison comparison;
-    RunCommand(TCommand::ToolsCompare, [this, &comparison] { comparison = FSession.Compare(); });
+    RunCommand(TOperation::Compare, [this, &comparison] { comparison = FSession.Compare(); });
     const QString caption = QStringLiteral("Compare with instrument");
     if (comparison.Result != TTransferResult::Complete) {
         if (comparison.Result != TTransferResult::Busy)
@@ -523,13 +526,13 @@ void TMainForm::ToolsCompareExecute()
 void TMainForm::ToolsDetectExecute()
 {
     if (RefusedWhileBusy()) return;
-    RunCommand(TCommand::ToolsDetect, [this] { FSession.Detect(); });
+    RunCommand(TOperation::Detect, [this] { FSession.Detect(); });
 }
 
 void TMainForm::ToolsTermExecute()
 {
     if (!FTerminalRunner || RefusedWhileBusy()) return;
-    RunCommand(TCommand::ToolsTerm, [this] {
+    RunCommand(TOperation::Terminal, [this] {
         Log(QStringLiteral("Tools: terminal started at ") + NowText());
         FTerminalRunner();
         Log(QStringLiteral("Tools: terminal exit at ") + NowText());
@@ -539,7 +542,7 @@ void TMainForm::ToolsTermExecute()
 void TMainForm::ToolsEditorExecute()
 {
     if (!FScratchPad || RefusedWhileBusy()) return;
-    RunCommand(TCommand::ToolsEditor, [this] {
+    RunCommand(TOperation::TextEditor, [this] {
         Log(QStringLiteral("Tools: text editor started at ") + NowText());
         FScratchPad->exec();
         Log(QStringLiteral("Tools: text editor exit at ") + NowText());
@@ -555,10 +558,10 @@ void TMainForm::closeEvent(QCloseEvent* event)
 {
     // Detect, Send, Receive and the terminal hold the port and the model: let
     // them end first. After a signal the window closes when they have.
-    if (FSession.Link().IsBusy() || FRunning != TCommand::Count) {
+    if (FSession.IsBusy() || FSession.Running() != TOperation::None) {
         if (!FClosingForSignal)
             FPrompter.Message(QString::fromLatin1(ApplicationTitle),
-                              FSession.Link().IsBusy()
+                              FSession.IsBusy()
                                   ? QStringLiteral("The instrument operation is still running. Close the program when it has ended.")
                                   : QStringLiteral("Close the terminal first."),
                               TMsgIcon::Information);

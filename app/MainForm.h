@@ -110,8 +110,8 @@ private:
     void FormCreate();
     // Every command's enabling, from the project's state and the command that runs.
     void UpdateActions();
-    // Runs a command's work with the command marked as running.
-    void RunCommand(TCommand command, const std::function<void()>& work);
+    // Runs a command's work with the session telling it as running.
+    void RunCommand(TOperation operation, const std::function<void()>& work);
     void RunEditor(QDialog* dialog, const QString& name);
     bool RefusedWhileBusy();
     void SetStatusPanel(int panel, const QString& text);
@@ -135,7 +135,6 @@ private:
     TRecovery FRecovery{RecoveryFolder()};
     bool FClosingForSignal = false;
     std::array<QAction*, static_cast<std::size_t>(TCommand::Count)> FActions{};
-    TCommand FRunning = TCommand::Count;  // none
     QPlainTextEdit* LogRichEdit;
     QLabel* FStatusPanels[3];
     QProgressBar* FProgress;

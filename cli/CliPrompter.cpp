@@ -14,8 +14,7 @@ TMsgButton TCliPrompter::Message(const QString& caption, const QString& text, TM
 
 std::optional<QString> TCliPrompter::OpenFileName(const TFileDialogOptions&)
 {
-    if (FOpenName.isEmpty()) return std::nullopt;
-    return FOpenName;
+    return std::nullopt;  // nobody is there to choose
 }
 
 std::optional<QString> TCliPrompter::SaveFileName(const TFileDialogOptions&)

@@ -1,6 +1,7 @@
 #pragma once
-// Answers the file commands' dialogs from the command line: the file names
-// come from the arguments and every message goes to standard error.
+// Answers the file commands' dialogs from the command line: the name to save
+// under comes from the arguments (files to open go to Open(path) directly),
+// and every message goes to standard error.
 
 #include "Prompter.h"
 
@@ -10,7 +11,6 @@ namespace orvantis {
 
 class TCliPrompter : public IPrompter {
 public:
-    void SetOpenName(const QString& name) { FOpenName = name; }
     void SetSaveName(const QString& name) { FSaveName = name; }
 
     TMsgButton Message(const QString& caption, const QString& text, TMsgIcon icon, TMsgButtons buttons) override;
@@ -18,7 +18,6 @@ public:
     std::optional<QString> SaveFileName(const TFileDialogOptions& options) override;
 
 private:
-    QString FOpenName;
     QString FSaveName;
 };
 

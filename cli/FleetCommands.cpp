@@ -141,8 +141,7 @@ int RunSendAll(const TCliCall& call)
     TFixedIdentity identity;
     TCliPrompter prompter;
     TProject project(identity, prompter, PrintLog);
-    prompter.SetOpenName(call.Args[0]);
-    if (!project.Open()) return ExitFailed;
+    if (!project.Open(call.Args[0])) return ExitFailed;
 
     TFleetJob job;
     job.Operation = TFleetOperation::Send;

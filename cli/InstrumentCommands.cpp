@@ -70,8 +70,7 @@ int RunSend(const TCliCall& call)
     TCliSessionHost host(PrintLog);
     TCliPrompter prompter;
     TSession session(host, prompter);
-    prompter.SetOpenName(call.Args[0]);
-    if (!session.Project().Open()) return ExitFailed;
+    if (!session.Project().Open(call.Args[0])) return ExitFailed;
 
     TSendOptions options;
     options.BackUp = !call.Parser.isSet(QStringLiteral("no-backup"));
@@ -102,8 +101,7 @@ int RunVerify(const TCliCall& call)
     TCliSessionHost host(PrintLog);
     TCliPrompter prompter;
     TSession session(host, prompter);
-    prompter.SetOpenName(call.Args[0]);
-    if (!session.Project().Open() || RefusePartLoad(session.Project(), call, "compared")) return ExitFailed;
+    if (!session.Project().Open(call.Args[0]) || RefusePartLoad(session.Project(), call, "compared")) return ExitFailed;
     return VerifyVerdict(session.Compare());
 }
 

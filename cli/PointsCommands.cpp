@@ -56,8 +56,7 @@ int RunPoints(const TCliCall& call)
     TFixedIdentity identity(call.Model, call.Version);
     TCliPrompter prompter;
     TProject project(identity, prompter, PrintLog);
-    prompter.SetOpenName(call.Args[1]);
-    if (!project.Open() || RefusePartLoad(project, call, "written")) return ExitFailed;
+    if (!project.Open(call.Args[1]) || RefusePartLoad(project, call, "written")) return ExitFailed;
     return isExport ? Export(call, project, prompter) : Import(call, project, prompter);
 }
 

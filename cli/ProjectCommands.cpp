@@ -24,23 +24,10 @@ int RunResave(const TCliCall& call)
     TFixedIdentity identity(call.Model, call.Version);
     TCliPrompter prompter;
     TProject project(identity, prompter, PrintLog);
-    prompter.SetOpenName(call.Args[0]);
     prompter.SetSaveName(call.Args[1]);
-    if (!project.Open() || RefusePartLoad(project, call, "written")) return ExitFailed;
+    if (!project.Open(call.Args[0]) || RefusePartLoad(project, call, "written")) return ExitFailed;
     return project.SaveAs() ? ExitOk : ExitFailed;
 }
-
-namespace {
-
-// Opens path without logging; a file that does not load whole is said on
-// standard error.
-bool OpenQuietly(TProject& project, TCliPrompter& prompter, const QString& path)
-{
-    prompter.SetOpenName(path);
-    return project.Open();
-}
-
-}  // namespace
 
 int RunShow(const TCliCall& call)
 {
@@ -48,7 +35,7 @@ int RunShow(const TCliCall& call)
     TFixedIdentity identity(call.Model, call.Version);
     TCliPrompter prompter;
     TProject project(identity, prompter, [](const QString&) {});
-    if (!OpenQuietly(project, prompter, call.Args[0]) || RefusePartLoad(project, call, "shown")) return ExitFailed;
+    if (!project.Open(call.Args[0]) || RefusePartLoad(project, call, "shown")) return ExitFailed;
     for (const std::string& line : ProjectInWords(project.Profile())) PrintLog(DecodeText(line));
     return ExitOk;
 }
@@ -60,8 +47,8 @@ int RunDiff(const TCliCall& call)
     TCliPrompter prompter;
     TProject first(identity, prompter, [](const QString&) {});
     TProject second(identity, prompter, [](const QString&) {});
-    if (!OpenQuietly(first, prompter, call.Args[0]) || RefusePartLoad(first, call, "compared") ||
-        !OpenQuietly(second, prompter, call.Args[1]) || RefusePartLoad(second, call, "compared"))
+    if (!first.Open(call.Args[0]) || RefusePartLoad(first, call, "compared") ||
+        !second.Open(call.Args[1]) || RefusePartLoad(second, call, "compared"))
         return ExitFailed;
     const std::vector<std::string> differences = DifferencesInWords(
         first.Profile(), call.Args[0].toStdString(), second.Profile(), call.Args[1].toStdString());

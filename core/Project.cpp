@@ -21,16 +21,42 @@ TProject::TProject(const IEquipmentIdentity& identity, IPrompter& prompter, TLog
 {
 }
 
+void TProject::SetModified()
+{
+    switch (FState) {
+    case TProjectState::NoneReceived: FState = TProjectState::NoneEdited; break;
+    case TProjectState::New:
+    case TProjectState::File: FState = TProjectState::Modified; break;
+    case TProjectState::PartlyLoaded: FState = TProjectState::PartlyLoadedModified; break;
+    default: break;  // no settings to change, or changed already
+    }
+}
+
+void TProject::AcceptPartLoad()
+{
+    if (FState == TProjectState::PartlyLoaded) FState = TProjectState::File;
+    if (FState == TProjectState::PartlyLoadedModified) FState = TProjectState::Modified;
+}
+
+void TProject::Loaded(TLoadResult load, bool modified)
+{
+    FLoad = std::move(load);
+    if (FLoad)
+        FState = modified ? TProjectState::Modified : TProjectState::File;
+    else
+        FState = modified ? TProjectState::PartlyLoadedModified : TProjectState::PartlyLoaded;
+}
+
 bool TProject::QuerySave()
 {
-    if (!FProjectOpen || !FModified) return true;
+    if (!IsOpen() || !IsModified()) return true;
     const TMsgButton answer =
         FPrompter.Message(QStringLiteral("Orvantis Editor"), QStringLiteral("The current file has been modified. Save changes?"),
                           TMsgIcon::Question, TMsgButton::Yes | TMsgButton::No | TMsgButton::Cancel);
     switch (answer) {
     case TMsgButton::Yes:
         Save();
-        return !FModified;
+        return !IsModified();
     case TMsgButton::No:
         return true;
     default:
@@ -43,12 +69,8 @@ bool TProject::New()
     if (!QuerySave()) return false;
     FProjectLines.clear();
     FFileName = UntitledName;
-    FProjectOpen = true;
-    FModelInHand = true;
-    FLoad = {};
     FProfile.SetDefaults();
-    FModified = true;  // a new project counts as unsaved
-    FPristine = true;
+    FState = TProjectState::New;  // a new project counts as unsaved
     FLog(QStringLiteral("new file ") + FFileName);
     return true;
 }
@@ -61,11 +83,14 @@ bool TProject::Open()
     options.Filter = QStringLiteral("PRO files|*.pro");
     options.DefaultSuffix = QStringLiteral("pro");
     const std::optional<QString> chosen = FPrompter.OpenFileName(options);
-    if (!chosen) return false;
+    return chosen && Open(*chosen);
+}
 
+bool TProject::Open(const QString& path)
+{
     // Read into a separate list so that a failed read changes nothing.
     TLineList lines;
-    if (const TFileResult read = LoadTextLines(*chosen, lines); !read) {
+    if (const TFileResult read = LoadTextLines(path, lines); !read) {
         FPrompter.Message(ErrorCaption, read.Error, TMsgIcon::Error);
         return false;
     }
@@ -73,15 +98,12 @@ bool TProject::Open()
     const bool binary = std::any_of(lines.begin(), lines.end(),
                                     [](const std::string& line) { return line.find('\0') != std::string::npos; });
     if (binary) {
-        FPrompter.Message(ErrorCaption, QStringLiteral("The file %1 is not a text file.").arg(*chosen), TMsgIcon::Error);
+        FPrompter.Message(ErrorCaption, QStringLiteral("The file %1 is not a text file.").arg(path), TMsgIcon::Error);
         return false;
     }
     FProjectLines = std::move(lines);
-    FFileName = *chosen;
-    FProjectOpen = true;
-    FModelInHand = true;
-    FModified = false;
-    FLoad = FProfile.LoadFromLines();  // a partly understood file still opens, but not silently
+    FFileName = path;
+    Loaded(FProfile.LoadFromLines(), false);  // a partly understood file still opens, but not silently
     FLog(QStringLiteral("open file ") + FFileName);
     for (std::size_t i = 0; i < FProjectLines.size() && i < 3; ++i) FLog(DecodeText(FProjectLines[i]));
     if (IsPartlyLoaded()) {
@@ -118,8 +140,7 @@ bool TProject::Save()
     if (!ConfirmPartLoad()) return false;
     WriteText(FFileName);
     if (!WriteFile(FFileName)) return false;
-    FLoad = {};  // the file now holds the whole model
-    FModified = false;
+    FState = TProjectState::File;  // the file now holds the whole model
     FLog(QStringLiteral("file saved ") + FFileName);
     return true;
 }
@@ -140,51 +161,41 @@ bool TProject::SaveAs()
 
     WriteText(*chosen);
     if (!WriteFile(*chosen)) return false;
-    FLoad = {};
     FFileName = *chosen;
-    FModified = false;
+    FState = TProjectState::File;
     FLog(QStringLiteral("file saved as ") + FFileName);
     return true;
 }
 
 void TProject::Drop()
 {
-    FLoad = {};
     FFileName.clear();
-    FProjectOpen = false;
-    FModified = false;
+    if (FState != TProjectState::None) FState = TProjectState::NoneReceived;
 }
 
 void TProject::DropModel()
 {
-    Drop();
-    FModelInHand = false;
+    FFileName.clear();
+    FState = TProjectState::None;
 }
 
 void TProject::ModelReceived()
 {
-    FModelInHand = true;
+    if (FState == TProjectState::None) FState = TProjectState::NoneReceived;
 }
 
 void TProject::AdoptReceived()
 {
     WriteText(QString());
     FFileName = UntitledName;
-    FProjectOpen = true;
-    FModelInHand = true;
-    FModified = true;
-    FPristine = false;
+    FState = TProjectState::Modified;
 }
 
 void TProject::Restore(TLineList text, const QString& fileName)
 {
     FProjectLines = std::move(text);
     FFileName = fileName.isEmpty() ? UntitledName : fileName;
-    FProjectOpen = true;
-    FModelInHand = true;
-    FModified = true;
-    FPristine = false;
-    FLoad = FProfile.LoadFromLines();
+    Loaded(FProfile.LoadFromLines(), true);
     FLog(QStringLiteral("restored unsaved changes of ") + FFileName);
 }
 
@@ -192,11 +203,7 @@ void TProject::Take(TLineList text, const QString& fileName)
 {
     FProjectLines = std::move(text);
     FFileName = fileName;
-    FProjectOpen = true;
-    FModelInHand = true;
-    FModified = false;
-    FPristine = false;
-    FLoad = FProfile.LoadFromLines();
+    Loaded(FProfile.LoadFromLines(), false);
 }
 
 const TLineList& TProject::Regenerate()
@@ -214,7 +221,9 @@ void TProject::WriteText(const QString& fileName)
 bool TProject::WriteFile(const QString& path)
 {
     if (const TFileResult written = SaveTextLines(path, FProjectLines); !written) {
-        FModified = true;
+        // New's untouched defaults stay what they are; anything else now
+        // differs from what its file holds.
+        if (FState != TProjectState::New) SetModified();
         FPrompter.Message(ErrorCaption, QStringLiteral("Unable to save the file\n\n") + written.Error, TMsgIcon::Error);
         return false;
     }

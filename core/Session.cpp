@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QScopeGuard>
 
+#include <utility>
+
 namespace orvantis {
 
 TSession::TSession(ISessionHost& host, IPrompter& prompter, TDeviceFactory deviceFactory)
@@ -20,6 +22,13 @@ TSession::TSession(ISessionHost& host, IPrompter& prompter, TDeviceFactory devic
 {
     FLink.AddObserver(FLinkLog);
     FLink.AddObserver(host);
+}
+
+void TSession::Run(TOperation operation, const std::function<void()>& work)
+{
+    const TOperation before = std::exchange(FRunning, operation);
+    const auto restore = qScopeGuard([this, before] { FRunning = before; });
+    work();
 }
 
 bool TSession::Detect()

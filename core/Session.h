@@ -26,6 +26,10 @@ enum class TTransferResult {
     Complete,
 };
 
+// The command that runs: the instrument operations, and the tools that run
+// inside one call of the front end while the window still takes input.
+enum class TOperation { None, Detect, Receive, Send, SendAll, Compare, Terminal, TextEditor };
+
 // What Send does besides sending.
 struct TSendOptions {
     // Read the instrument's settings into a backup file before writing.
@@ -59,6 +63,13 @@ public:
     const TProject& Project() const { return FProject; }
     TEquipmentLink& Link() { return FLink; }
     const TEquipmentLink& Link() const { return FLink; }
+
+    // Runs work as operation: Running() tells it until work returns.
+    void Run(TOperation operation, const std::function<void()>& work);
+    TOperation Running() const { return FRunning; }
+    // Detect, Send, Receive or Compare holds the port and the model: nothing
+    // else may change them meanwhile.
+    bool IsBusy() const { return FLink.IsBusy(); }
 
     // Tries COM1 to COM40 for the instrument; true when it was found.
     bool Detect();
@@ -102,6 +113,7 @@ private:
     TEquipmentLink FLink;  // before the project: the model asks it who the instrument is
     TProject FProject;
     TSendOptions FSendOptions;
+    TOperation FRunning = TOperation::None;
     QString FLastBackup;
     QString FBackupProblem;
 };

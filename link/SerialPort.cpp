@@ -58,11 +58,11 @@ bool TSerialPort::Open()
 
 bool TSerialPort::Configure()
 {
-    if (!FDevice->IsOpen() || !FDevice->SetLine()) return FLastResult = false;
+    if (!FDevice->IsOpen() || !FDevice->SetLine()) return false;
     // A pseudo-terminal has no modem lines; the instrument does not need them.
     FDevice->SetDtr(true);
     FDevice->SetRts(true);
-    return FLastResult = true;
+    return true;
 }
 
 void TSerialPort::Close()
@@ -82,7 +82,7 @@ bool TSerialPort::WriteLine(char* text)
     const int size = std::snprintf(line, sizeof line, "%s\r\n", text);
     TraceReads();
     if (FTrace) std::fprintf(stderr, "[trace] %s W: %s\n", FName, QByteArray(line, size).toHex(' ').toUpper().constData());
-    return FLastResult = FDevice->IsOpen() && FDevice->Write(line, size);
+    return FDevice->IsOpen() && FDevice->Write(line, size);
 }
 
 TReadResult TSerialPort::ReadOne(std::uint8_t& byte)
@@ -115,7 +115,6 @@ bool TSerialPort::WaitForByte(std::uint8_t b)
         std::uint8_t byte = 0;
         const TReadResult read = ReadOne(byte);
         if (read != TReadResult::Byte) {
-            FLastResult = false;
             failedReads = failedReads || read == TReadResult::Failed;
             if (++misses >= MaxMisses) {
                 FLastFault = failedReads ? TExchangeFault::LineLost : TExchangeFault::NoAnswer;
@@ -123,22 +122,20 @@ bool TSerialPort::WaitForByte(std::uint8_t b)
             }
             continue;
         }
-        FLastResult = true;
         if (byte == b) return true;
         if (b == ACK && byte == NAK) {
             FLastFault = TExchangeFault::Refused;
-            return FLastResult = false;
+            return false;
         }
         if (++dropped >= MaxDroppedBytes) {
             FLastFault = TExchangeFault::NoAnswer;
-            return FLastResult = false;
+            return false;
         }
     }
 }
 
 bool TSerialPort::SendCommand(const char* command)
 {
-    FLastResult = false;
     FLastFault = TExchangeFault::None;
     char line[LineBufferSize];
     std::snprintf(line, sizeof line, "%s", command);
@@ -148,12 +145,12 @@ bool TSerialPort::SendCommand(const char* command)
         return false;
     }
     if (!WaitForByte(XOFF) || !WaitForByte(ACK)) return false;
-    return FLastResult = true;
+    return true;
 }
 
 bool TSerialPort::ReadLine(char* buffer, int len)
 {
-    if (len <= 0) return FLastResult;
+    if (len <= 0) return true;  // nothing read, so no read failed
     // An empty read keeps the write position: a reply that pauses still
     // arrives whole, and the reads stay bounded by len.
     int pos = 0;
@@ -163,12 +160,12 @@ bool TSerialPort::ReadLine(char* buffer, int len)
         if (read == TReadResult::Failed) {
             buffer[pos] = '\0';
             FLastFault = TExchangeFault::LineLost;
-            return FLastResult = false;
+            return false;
         }
         if (read == TReadResult::Empty) continue;
         if (byte == 0x00 || byte == '\n' || byte == '\r') {
             buffer[pos] = '\0';
-            return FLastResult = true;
+            return true;
         }
         if (byte == '\t')
             buffer[pos] = ' ';
@@ -179,12 +176,11 @@ bool TSerialPort::ReadLine(char* buffer, int len)
         ++pos;
     }
     buffer[pos] = '\0';
-    return FLastResult = true;
+    return true;
 }
 
 bool TSerialPort::Query(char* buffer, int len)
 {
-    FLastResult = false;
     if (!SendCommand(buffer)) return false;
     buffer[0] = '\0';
     return ReadLine(buffer, len);

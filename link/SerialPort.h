@@ -10,8 +10,8 @@
 //
 // Bytes other than the awaited one are dropped while waiting for XON, XOFF
 // and ACK. Every read is of one byte and waits at most ReadTimeoutMs; there
-// are no other timers and no sleeps. Results are booleans, also kept in
-// FLastResult; the class writes no log.
+// are no other timers and no sleeps. Results are booleans; the class writes
+// no log.
 //
 // Set ORVANTIS_TRACE=1 to get every byte on the line in hexadecimal on stderr.
 
@@ -79,7 +79,6 @@ private:
     unsigned FIndex = 0;
     char FName[8] = {};
     std::unique_ptr<ISerialDevice> FDevice;
-    bool FLastResult = false;
     TExchangeFault FLastFault = TExchangeFault::None;
     bool FTrace = false;
     QByteArray FTraceReads;

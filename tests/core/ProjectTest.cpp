@@ -356,5 +356,66 @@ TEST_F(ProjectTest, AReceivedProjectIsWrittenWithoutANameAndThenCalledUntitled)
     EXPECT_TRUE(Prompter.Messages.isEmpty());
 }
 
+// Every way into and out of each state, in one life of the project.
+TEST_F(ProjectTest, TheStateFollowsTheCommandsThroughTheProjectsLife)
+{
+    using S = TProjectState;
+    const auto expect = [this](S state, bool open, bool modified, bool model, bool unsaved) {
+        EXPECT_EQ(Project.State(), state);
+        EXPECT_EQ(Project.IsOpen(), open);
+        EXPECT_EQ(Project.IsModified(), modified);
+        EXPECT_EQ(Project.HasModel(), model);
+        EXPECT_EQ(Project.HasUnsavedWork(), unsaved);
+        EXPECT_EQ(Project.IsPartlyLoaded(), state == S::PartlyLoaded || state == S::PartlyLoadedModified);
+    };
+    expect(S::None, false, false, false, false);
+    Project.SetModified();  // nothing in hand to change
+    expect(S::None, false, false, false, false);
+
+    Project.New();
+    expect(S::New, true, true, true, false);
+    Prompter.AnswerFile(Path("new.pro"));
+    Project.SaveAs();
+    expect(S::File, true, false, true, false);
+    Project.SetModified();
+    expect(S::Modified, true, true, true, true);
+
+    // Receive: the project goes when it begins, the model when no instrument answers.
+    Project.Drop();
+    expect(S::NoneReceived, false, false, true, false);
+    Project.SetModified();
+    expect(S::NoneEdited, false, true, true, true);
+    EXPECT_TRUE(Project.QuerySave());
+    Project.DropModel();
+    expect(S::None, false, false, false, false);
+    Project.ModelReceived();
+    expect(S::NoneReceived, false, false, true, false);
+    Project.AdoptReceived();
+    expect(S::Modified, true, true, true, true);
+
+    const QString stray = Path("stray.pro");
+    ASSERT_TRUE(SaveTextLines(stray, {"send *E2P00D34C414E00", "send"}));
+    Prompter.AnswerMessage(TMsgButton::No);
+    ASSERT_TRUE(Project.Open(stray));
+    expect(S::PartlyLoaded, true, false, true, false);
+    Project.SetModified();
+    expect(S::PartlyLoadedModified, true, true, true, true);
+    Project.AcceptPartLoad();
+    expect(S::Modified, true, true, true, true);
+
+    // A failed save leaves New's defaults untouched but marks a file modified.
+    ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("folder.pro")));
+    Project.Take(Project.Regenerate(), Path("folder.pro"));
+    expect(S::File, true, false, true, false);
+    Project.Save();
+    expect(S::Modified, true, true, true, true);
+    Prompter.AnswerMessage(TMsgButton::No);
+    Project.New();
+    Prompter.AnswerFile(Path("folder.pro"));
+    Project.SaveAs();
+    expect(S::New, true, true, true, false);
+    EXPECT_TRUE(Prompter.AllAnswersUsed());
+}
+
 }  // namespace
 }  // namespace orvantis::test
