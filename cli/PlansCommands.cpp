@@ -33,10 +33,9 @@ const TChannelPlan* FindPlan(const TPlanCatalogue& catalogue, const QString& id)
 
 // Opens the project to change; one that does not load whole is not changed,
 // as its defaults after the refused line would be saved as its settings.
-bool OpenWhole(TProject& project, TCliPrompter& prompter, const QString& path)
+bool OpenWhole(TProject& project, const QString& path)
 {
-    prompter.SetOpenName(path);
-    if (!project.Open()) return false;
+    if (!project.Open(path)) return false;
     if (!project.IsPartlyLoaded()) return true;
     Fail(project.PartLoadText() + QStringLiteral("; nothing written"));
     return false;
@@ -98,7 +97,7 @@ int RunPointsPlan(const TCliCall& call)
     TFixedIdentity identity(call.Model, call.Version);
     TCliPrompter prompter;
     TProject project(identity, prompter, PrintLog);
-    if (!OpenWhole(project, prompter, call.Args[1])) return ExitFailed;
+    if (!OpenWhole(project, call.Args[1])) return ExitFailed;
     const TPlanFill fill = FillPointsFromPlan(request, project.Profile());
     if (!fill) return Fail(QStringLiteral("nothing was filled from %1: %2").arg(call.Args[2], Text(fill.Problem)));
     ApplyPointChanges(project.Profile(), fill.Changes);
@@ -122,7 +121,7 @@ int RunBands(const TCliCall& call)
     TFixedIdentity identity(call.Model, call.Version);
     TCliPrompter prompter;
     TProject project(identity, prompter, PrintLog);
-    if (!OpenWhole(project, prompter, call.Args[1])) return ExitFailed;
+    if (!OpenWhole(project, call.Args[1])) return ExitFailed;
     const auto made = BandFromPlan(project.Profile(), band, *plan, call.Args[4].toStdString(), call.Args[5].toStdString());
     if (const auto* why = std::get_if<std::string>(&made))
         return Fail(QStringLiteral("band %1 was not set from %2: %3").arg(call.Args[2], call.Args[3], Text(*why)));
