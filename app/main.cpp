@@ -29,6 +29,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(orvantis::ApplicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(orvantis::ProgramVersion));
+    // The desktop entry's name, by which Wayland shells give the window its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.korven.orvantis"));
     try {
         orvantis::TQtPrompter prompter;
         orvantis::TMainForm mainForm(prompter);

@@ -15,7 +15,7 @@ if [ "${1:-}" = "--test" ]; then
     libgtest-dev
     clang libclang-rt-14-dev
     tmux ghostscript
-    desktop-file-utils man-db dpkg-dev file
+    desktop-file-utils appstream lintian man-db dpkg-dev file
   )
 fi
 
