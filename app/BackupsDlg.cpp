@@ -24,6 +24,9 @@ namespace {
 
 enum TColumn { ColInstrument, ColPort, ColTaken, ColPoints, ColumnCount };
 
+// Room between the columns, in pixels.
+constexpr int ColumnGap = 18;
+
 // The differences a box shows in full; the rest are counted.
 constexpr int DifferencesShown = 20;
 
@@ -153,12 +156,17 @@ void TBackupsDlg::FillTable()
         auto* item = new QTreeWidgetItem(BackupsTree);
         item->setText(ColInstrument, backup.Name.Instrument);
         item->setText(ColPort, backup.Name.Port);
-        item->setText(ColTaken, BackupTimeText(backup));
+        // Backups of the same second differ by their copy number alone.
+        item->setText(ColTaken, backup.Name.Copy > 1 ? tr("%1, copy %2").arg(BackupTimeText(backup)).arg(backup.Name.Copy)
+                                                     : BackupTimeText(backup));
         item->setText(ColPoints, backup.PointsInUse.isEmpty() ? tr("not readable") : backup.PointsInUse);
         item->setToolTip(ColInstrument, QDir::toNativeSeparators(backup.Path));
         item->setData(ColInstrument, Qt::UserRole, backup.Path);
     }
-    for (int column = 0; column < ColumnCount - 1; ++column) BackupsTree->resizeColumnToContents(column);
+    for (int column = 0; column < ColumnCount - 1; ++column) {
+        BackupsTree->resizeColumnToContents(column);
+        BackupsTree->setColumnWidth(column, BackupsTree->columnWidth(column) + ColumnGap);
+    }
     SelectPaths(selected);
     UpdateButtons();
 }
