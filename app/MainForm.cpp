@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include "BackupsDlg.h"
 #include "Icons.h"
 #include "PortMap.h"
 #include "ProgramInfo.h"
@@ -10,6 +11,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
@@ -47,6 +51,10 @@ constexpr TCommandInfo Commands[] = {
     {TCommand::ReceiveData, "&Receive", "Receive data from the equipment", ImageReceive},
     {TCommand::ToolsCompare, "&Compare with instrument", "Read the equipment and compare it with the project", -1},
     {TCommand::ToolsBackUp, "&Back up before Send", "Keep a copy of the equipment's settings before every send", -1},
+    {TCommand::ToolsSendChanges, QT_TRANSLATE_NOOP("TMainForm", "Send Only C&hanges"),
+     QT_TRANSLATE_NOOP("TMainForm", "Write only the records that differ from what the equipment holds"), -1},
+    {TCommand::ToolsBackups, QT_TRANSLATE_NOOP("TMainForm", "Instrument Bac&kups..."),
+     QT_TRANSLATE_NOOP("TMainForm", "Find, compare and restore the backups that every send leaves"), -1},
     {TCommand::ToolsEditor, "&Editor", "Text editor application", ImageEditor},
     {TCommand::ToolsTerm, "&Terminal", "Terminal for remote control", ImageTerminal},
     {TCommand::ToolsMonitor, "&Monitor", "Remote control", ImageMonitor},
@@ -103,6 +111,17 @@ void TMainForm::CreateActions()
     backUp->setCheckable(true);
     backUp->setChecked(FSettings.BackUpBeforeSend());
     connect(backUp, &QAction::toggled, this, [this](bool on) { FSettings.SetBackUpBeforeSend(on); });
+    QAction* changes = Action(TCommand::ToolsSendChanges);
+    changes->setText(tr("Send Only C&hanges"));
+    changes->setToolTip(tr("Write only the records that differ from what the equipment holds"));
+    changes->setStatusTip(changes->toolTip());
+    changes->setCheckable(true);
+    changes->setChecked(FSettings.SendOnlyChanges());
+    connect(changes, &QAction::toggled, this, [this](bool on) { FSettings.SetSendOnlyChanges(on); });
+    QAction* backups = Action(TCommand::ToolsBackups);
+    backups->setText(tr("Instrument Bac&kups..."));
+    backups->setToolTip(tr("Find, compare and restore the backups that every send leaves"));
+    backups->setStatusTip(backups->toolTip());
 
     const auto bind = [this](TCommand command, void (TMainForm::*slot)()) {
         connect(Action(command), &QAction::triggered, this, slot);
@@ -121,6 +140,7 @@ void TMainForm::CreateActions()
     bind(TCommand::ToolsSendAll, &TMainForm::ToolsSendAllExecute);
     bind(TCommand::ReceiveData, &TMainForm::ReceiveDataExecute);
     bind(TCommand::ToolsCompare, &TMainForm::ToolsCompareExecute);
+    bind(TCommand::ToolsBackups, &TMainForm::ToolsBackupsExecute);
     bind(TCommand::ToolsDetect, &TMainForm::ToolsDetectExecute);
     bind(TCommand::ToolsEditor, &TMainForm::ToolsEditorExecute);
     bind(TCommand::ToolsTerm, &TMainForm::ToolsTermExecute);
@@ -179,7 +199,7 @@ void TMainForm::CreateMenus()
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     add(tools, {TCommand::SendData, TCommand::ToolsSendAll, TCommand::ReceiveData, TCommand::ToolsCompare,
-                TCommand::ToolsBackUp});
+                TCommand::ToolsBackUp, TCommand::ToolsSendChanges, TCommand::ToolsBackups});
     tools->addSeparator();
     add(tools, {TCommand::ToolsEditor, TCommand::ToolsTerm, TCommand::ToolsMonitor});
     tools->addSeparator();
@@ -452,10 +472,17 @@ void TMainForm::EditChannelPlansExecute()
 void TMainForm::SendDataExecute()
 {
     if (RefusedWhileBusy()) return;
+    FSession.SetSendOptions(SendOptionsOfSettings());
+    RunCommand(TOperation::Send, [this] { FSession.Send(); });
+}
+
+TSendOptions TMainForm::SendOptionsOfSettings() const
+{
     TSendOptions options;
     options.BackUp = FSettings.BackUpBeforeSend();
-    FSession.SetSendOptions(options);
-    RunCommand(TOperation::Send, [this] { FSession.Send(); });
+    options.BackupFolder = FSettings.BackupFolder();
+    options.ChangedOnly = FSettings.SendOnlyChanges();
+    return options;
 }
 
 // The project in hand, as Send would send it, to every instrument at once:
@@ -468,7 +495,7 @@ void TMainForm::ToolsSendAllExecute()
     for (int index = 0; index < ComPortCount; ++index) job.Ports << index;
     job.ProjectText = FSession.Project().Regenerate();
     job.ProjectName = FSession.Project().FileName();
-    job.SendOptions.BackUp = FSettings.BackUpBeforeSend();
+    job.SendOptions = SendOptionsOfSettings();
     RunCommand(TOperation::SendAll, [this, &job] {
         Log(QStringLiteral("Tools: send to all instruments started at ") + NowText());
         TSendAllDlg dialog(this);
@@ -521,6 +548,80 @@ void TMainForm::ToolsCompareExecute()
                       QStringLiteral("%1 settings differ between the project and the instrument:\n\n")
                               .arg(comparison.Differences.size()) + text.join(QLatin1Char('\n')) + partLoad,
                       TMsgIcon::Warning);
+}
+
+void TMainForm::ToolsBackupsExecute()
+{
+    if (RefusedWhileBusy()) return;
+    const TProject& project = FSession.Project();
+    TBackupsDlg dialog(FPrompter, FSettings.BackupFolder(), project.HasModel() ? &project.Profile() : nullptr, this);
+    if (FSession.Link().IsDetected()) dialog.ShowInstrument(FSession.Link().EquipmentName());
+    connect(&dialog, &TBackupsDlg::OpenRequested, this, [this, &dialog](const QString& path) {
+        OpenBackup(path);
+        dialog.accept();
+    });
+    connect(&dialog, &TBackupsDlg::RestoreRequested, this, &TMainForm::RestoreBackup);
+    dialog.exec();
+}
+
+// A backup in hand as a new project, never saved: Save writes it to the
+// user's documents under the backup's name, so the backup itself stays as
+// it was taken.
+void TMainForm::OpenBackup(const QString& path)
+{
+    TLineList lines;
+    if (const TFileResult loaded = LoadTextLines(path, lines); !loaded) {
+        FPrompter.Message(tr("Orvantis error"), tr("The backup %1 cannot be read: %2.").arg(path, loaded.Error), TMsgIcon::Error);
+        return;
+    }
+    if (!FSession.Project().QuerySave()) return;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString name = QDir(documents).filePath(QFileInfo(path).fileName());
+    FSession.Project().Take(std::move(lines), name);
+    FSession.Project().SetModified();
+    Log(QStringLiteral("open backup ") + path + QStringLiteral(" as ") + name);
+    ProjectChanged();
+}
+
+// Restore to Instrument: a Send of the backup, with the instrument backed up
+// first whatever the setting says, after a question.
+void TMainForm::RestoreBackup(const QString& path)
+{
+    if (RefusedWhileBusy()) return;
+    const QString fileName = QFileInfo(path).fileName();
+    const std::optional<TBackupName> name = ParseBackupName(fileName);
+    TLineList lines;
+    const TFileResult loaded = LoadTextLines(path, lines);
+    if (!name || !loaded) {
+        FPrompter.Message(tr("Orvantis error"), tr("The backup %1 cannot be read: %2.").arg(path, loaded ? tr("not named as a backup") : loaded.Error),
+                          TMsgIcon::Error);
+        return;
+    }
+    const QString taken = DateTimeText(name->Time.toLocalTime());
+    const TEquipmentLink& link = FSession.Link();
+    const QString target = link.IsDetected() ? tr("the %1 on %2").arg(link.EquipmentName(), link.PortName()) : tr("the instrument");
+    if (!FPrompter.Confirm(tr("Restore to Instrument"),
+                           tr("Send the backup of %1 taken on %2 into %3?\n\n"
+                              "Every setting of the instrument is replaced; its present settings are backed up first.")
+                               .arg(name->Instrument, taken, target)))
+        return;
+
+    TProject backup(FSession.Link(), FPrompter, [this](const QString& line) { Log(line); });
+    backup.Take(std::move(lines), path);
+    TSendOptions options = SendOptionsOfSettings();
+    options.BackUp = true;
+    options.AcceptInstrument = [&](const QString& instrument) {
+        return IsBackupOf(fileName, instrument) ||
+               FPrompter.Confirm(tr("Restore to Instrument"),
+                                 tr("This backup was taken from an instrument named %1, but the one on %2 is named %3.\n\n"
+                                    "Send it into this instrument all the same?")
+                                     .arg(name->Instrument, FSession.Link().PortName(), instrument));
+    };
+    FSession.SetSendOptions(options);
+    Log(QStringLiteral("restore backup ") + path);
+    RunCommand(TOperation::Send, [this, &backup] { FSession.SendProject(backup); });
+    // The question above asks about this backup only.
+    FSession.SetSendOptions(SendOptionsOfSettings());
 }
 
 void TMainForm::ToolsDetectExecute()

@@ -29,7 +29,8 @@ namespace orvantis {
 enum class TCommand {
     FileNew, FileOpen, FileSave, FileSaveAs, FileExit,
     EditPoint, EditConfig, EditMessage, EditPointList, EditChannelPlans,
-    SendData, ToolsSendAll, ReceiveData, ToolsCompare, ToolsBackUp, ToolsEditor, ToolsTerm, ToolsMonitor, ToolsDetect,
+    SendData, ToolsSendAll, ReceiveData, ToolsCompare, ToolsBackUp, ToolsSendChanges,
+    ToolsBackups, ToolsEditor, ToolsTerm, ToolsMonitor, ToolsDetect,
     HelpAbout,
     Count
 };
@@ -97,6 +98,7 @@ private slots:
     void ToolsSendAllExecute();
     void ReceiveDataExecute();
     void ToolsCompareExecute();
+    void ToolsBackupsExecute();
     void ToolsDetectExecute();
     void ToolsEditorExecute();
     void ToolsTermExecute();
@@ -117,6 +119,11 @@ private:
     void SetStatusPanel(int panel, const QString& text);
     void SetDetectImage(int imageIndex);
     bool SaveLogFile();
+    // Send's options as the Tools menu sets them.
+    TSendOptions SendOptionsOfSettings() const;
+    // The backups window's Open and Restore to Instrument.
+    void OpenBackup(const QString& path);
+    void RestoreBackup(const QString& path);
     // Keeps the recovery copy in step with the project's unsaved work.
     void SyncRecovery();
 

@@ -133,7 +133,7 @@ int RunDetectAll(const TCliCall& call)
 int RunSendAll(const TCliCall& call)
 {
     if (call.Args.size() != 1)
-        return Usage(QStringLiteral("usage: send --all [--ports LIST] [--force] [--no-backup] [--backup-dir DIR] IN.pro"));
+        return Usage(QStringLiteral("usage: send --all [--ports LIST] [--force] [--no-backup] [--backup-dir DIR] [--changed] IN.pro"));
     if (call.Parser.isSet(QStringLiteral("verify"))) return Usage(QStringLiteral("--verify goes with a send to one instrument"));
     const std::optional<QList<int>> ports = SelectedPorts(call);
     if (!ports) return BadPortList();
@@ -150,6 +150,7 @@ int RunSendAll(const TCliCall& call)
     job.ProjectName = project.FileName();
     job.SendOptions.BackUp = !call.Parser.isSet(QStringLiteral("no-backup"));
     job.SendOptions.BackupFolder = call.Parser.value(QStringLiteral("backup-dir"));
+    job.SendOptions.ChangedOnly = call.Parser.isSet(QStringLiteral("changed"));
     if (project.IsPartlyLoaded() && !call.Parser.isSet(QStringLiteral("force"))) {
         std::fprintf(stderr, "orvantis-cli: %s; nothing sent (--force sends it all the same)\n", qPrintable(project.PartLoadText()));
         return ExitFailed;

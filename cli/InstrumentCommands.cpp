@@ -66,7 +66,13 @@ int VerifyVerdict(const TComparison& comparison)
 int RunSend(const TCliCall& call)
 {
     if (call.Parser.isSet(QStringLiteral("all"))) return RunSendAll(call);
-    if (call.Args.size() != 1) return Usage(QStringLiteral("usage: send [--force] [--no-backup] [--backup-dir DIR] [--verify] IN.pro"));
+    if (call.Args.size() != 1)
+        return Usage(QStringLiteral("usage: send [--force] [--no-backup] [--backup-dir DIR] [--changed] [--verify] IN.pro"));
+    return SendFile(call, {});
+}
+
+int SendFile(const TCliCall& call, const std::function<bool(const QString& instrument)>& acceptInstrument)
+{
     TCliSessionHost host(PrintLog);
     TCliPrompter prompter;
     TSession session(host, prompter);
@@ -76,6 +82,8 @@ int RunSend(const TCliCall& call)
     options.BackUp = !call.Parser.isSet(QStringLiteral("no-backup"));
     options.BackupFolder = call.Parser.value(QStringLiteral("backup-dir"));
     options.PartLoadAccepted = call.Parser.isSet(QStringLiteral("force"));
+    options.ChangedOnly = call.Parser.isSet(QStringLiteral("changed"));
+    options.AcceptInstrument = acceptInstrument;
     if (session.Project().IsPartlyLoaded() && !options.PartLoadAccepted) {
         std::fprintf(stderr, "orvantis-cli: %s; nothing sent (--force sends it all the same)\n",
                      qPrintable(session.Project().PartLoadText()));

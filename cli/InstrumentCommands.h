@@ -5,6 +5,8 @@
 
 #include "CliCommand.h"
 
+#include <functional>
+
 namespace orvantis {
 
 // ports: "COM3  /dev/ttyUSB0", one line per COM name whose device is there.
@@ -16,6 +18,9 @@ int RunReceive(const TCliCall& call);
 // send IN.pro: exit 0 only when every line was acknowledged (and, with
 // --verify, the instrument then holds the project's settings).
 int RunSend(const TCliCall& call);
+// send of the file args[0] with the options of call; acceptInstrument (when
+// given) may refuse the instrument found before anything is written.
+int SendFile(const TCliCall& call, const std::function<bool(const QString& instrument)>& acceptInstrument);
 // verify IN.pro: exit 0 when the instrument holds the settings of IN.pro.
 int RunVerify(const TCliCall& call);
 

@@ -1,6 +1,7 @@
 // orvantis-cli: the main window's sequences without a window. Prints the log
 // lines the window would log; exit 0 on success, 1 on failure, 2 on misuse.
 
+#include "BackupCommands.h"
 #include "CliCommand.h"
 #include "CliPrompter.h"
 #include "InstrumentCommands.h"
@@ -63,7 +64,7 @@ constexpr TCommandEntry CommandTable[] = {
     {"new", RunNew},         {"resave", RunResave},   {"ports", RunPorts}, {"detect", RunDetect},
     {"receive", RunReceive}, {"send", RunSend},       {"verify", RunVerify}, {"term", RunTerm},
     {"show", RunShow},       {"diff", RunDiff},       {"points", RunPoints},
-    {"plans", RunPlans},     {"bands", RunBands},
+    {"plans", RunPlans},     {"bands", RunBands},     {"backups", RunBackups}, {"restore", RunRestore},
 };
 
 }  // namespace
@@ -102,6 +103,13 @@ int main(int argc, char* argv[])
         "                          the instrument's settings are first backed up (see --no-backup)\n"
         "  send --all IN.pro       writes IN.pro into every instrument at once, each backed up first;\n"
         "                          a table of the instruments at the end (exit 0 when all took it)\n"
+        "  send --changed IN.pro   writes only the records that differ from what the instrument holds\n"
+        "                          (also with --all); when none differs nothing is written\n"
+        "  backups [list]          the backups of the backups folder (or --backup-dir), newest first\n"
+        "  backups diff A.pro B.pro\n"
+        "                          the settings that differ between two backups, as diff\n"
+        "  restore BACKUP.pro      sends a backup back, with a backup of the instrument first; into\n"
+        "                          another instrument than its own only with --force\n"
         "  verify IN.pro           reads the instrument and compares it with IN.pro (exit 0 when the same)\n"
         "  show IN.pro             the whole project in words\n"
         "  diff A.pro B.pro        the settings that differ between two projects (exit 0 when none)\n"
@@ -117,13 +125,15 @@ int main(int argc, char* argv[])
     parser.addOption(modelOption);
     parser.addOption(fwOption);
     parser.addOption({QStringLiteral("force"),
-                      QStringLiteral("send, resave, points, verify, show, diff: take a project that did not load whole "
+                      QStringLiteral("send, restore, resave, points, verify, show, diff: take a project that did not load whole "
                                      "(the settings after the line that stopped it at their defaults).")});
-    parser.addOption({QStringLiteral("no-backup"), QStringLiteral("send: do not back up the instrument's settings first.")});
+    parser.addOption({QStringLiteral("no-backup"), QStringLiteral("send, restore: do not back up the instrument's settings first.")});
     parser.addOption({QStringLiteral("backup-dir"),
-                      QStringLiteral("send: the folder of the backups (default ~/.local/share/orvantis/backups)."),
+                      QStringLiteral("send, restore, backups: the folder of the backups (default ~/.local/share/orvantis/backups)."),
                       QStringLiteral("DIR")});
-    parser.addOption({QStringLiteral("verify"), QStringLiteral("send: read the instrument back and compare afterwards.")});
+    parser.addOption({QStringLiteral("changed"),
+                      QStringLiteral("send, restore: write only the records that differ from what the instrument holds.")});
+    parser.addOption({QStringLiteral("verify"), QStringLiteral("send, restore: read the instrument back and compare afterwards.")});
     parser.addOption({QStringLiteral("all"), QStringLiteral("detect, send, receive: every instrument at once, one per port.")});
     parser.addOption({QStringLiteral("ports"), QStringLiteral("with --all: only these ports, e.g. COM2,COM5-COM9."),
                       QStringLiteral("LIST")});
@@ -131,7 +141,7 @@ int main(int argc, char* argv[])
     parser.addOption({QStringLiteral("names"), QStringLiteral("points plan: the points' names; {n} is the channel (CH{n})."),
                       QStringLiteral("PATTERN")});
     parser.addOption({QStringLiteral("dvb-t2"), QStringLiteral("points plan: 7 and 8 MHz channels as DVB-T2, not DVB-T.")});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, show, diff, points, plans, bands, ports, detect, receive, send, verify or term"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, show, diff, points, plans, bands, ports, detect, receive, send, verify, backups, restore or term"));
     if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::printf("%s", qPrintable(parser.helpText()));

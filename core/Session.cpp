@@ -21,6 +21,7 @@ TSession::TSession(ISessionHost& host, IPrompter& prompter, TDeviceFactory devic
       FProject(FLink, prompter, [&host](const QString& line) { host.Log(line); })
 {
     FLink.AddObserver(FLinkLog);
+    FLink.AddObserver(FReplies);
     FLink.AddObserver(host);
 }
 
@@ -118,16 +119,21 @@ bool TSession::ConfirmPartLoad()
 
 TTransferResult TSession::Send()
 {
+    if (!ConfirmPartLoad()) return TTransferResult::Cancelled;
+    return SendProject(FProject);
+}
+
+TTransferResult TSession::SendProject(TProject& project)
+{
     FLastBackup.clear();
     FBackupProblem.clear();
-    if (!ConfirmPartLoad()) return TTransferResult::Cancelled;
-    return RunOperation(QStringLiteral("send data"), [this] {
+    return RunOperation(QStringLiteral("send data"), [this, &project] {
         if (!FindInstrument(QStringLiteral("ERROR: unable to send data. Check connection")))
             return TTransferResult::NoInstrument;
 
         TTransferResult result = TTransferResult::Failed;
         try {
-            result = WriteInstrument();
+            result = WriteInstrument(project);
         } catch (...) {
             result = Unable(QStringLiteral("Unable to send data"));
         }
@@ -136,7 +142,7 @@ TTransferResult TSession::Send()
     });
 }
 
-TTransferResult TSession::WriteInstrument()
+TTransferResult TSession::WriteInstrument(TProject& project)
 {
     const TExchangeStart start = FLink.OpenExchange(false);
     if (!start.HasPort) return Unable(QStringLiteral("Unable to send data"));
@@ -144,49 +150,93 @@ TTransferResult TSession::WriteInstrument()
 
     // The model's point count follows the version read here.
     FLink.RefreshVersion();
-    if (FSendOptions.BackUp) {
-        const QString problem = FBackupProblem = BackUpInstrument();
-        if (!problem.isEmpty()) {
-            FHost.Log(QStringLiteral("no backup of the instrument: ") + problem);
-            if (!FSendOptions.AskToSendWithoutBackup ||
-                !FPrompter.Confirm(QStringLiteral("Warning"),
-                                   QStringLiteral("The instrument's settings could not be backed up: %1.\n\n"
-                                                  "Send without a backup?").arg(problem))) {
-                FHost.Log(QStringLiteral("nothing sent"));
-                return TTransferResult::Cancelled;
-            }
+    if (FSendOptions.AcceptInstrument && !FSendOptions.AcceptInstrument(FLink.EquipmentName())) {
+        FHost.Log(QStringLiteral("nothing sent"));
+        return TTransferResult::Cancelled;
+    }
+    std::optional<THeldBytes> held;
+    if (const QString problem = FBackupProblem = ReadBeforeSend(held); !problem.isEmpty()) {
+        FHost.Log(QStringLiteral("no backup of the instrument: ") + problem);
+        if (!FSendOptions.AskToSendWithoutBackup ||
+            !FPrompter.Confirm(QStringLiteral("Warning"),
+                               QStringLiteral("The instrument's settings could not be backed up: %1.\n\n"
+                                              "Send without a backup?").arg(problem))) {
+            FHost.Log(QStringLiteral("nothing sent"));
+            return TTransferResult::Cancelled;
         }
     }
     // A copy: the lines sent are the text as it stood when the send began.
-    const TLineList lines = FProject.Regenerate();
+    const TLineList all = project.Regenerate();
+    const TLineList lines = LinesToSend(project, all, held);
+    if (held && lines.empty()) {
+        FHost.Log(QStringLiteral("nothing sent: the instrument holds every record of ") + project.FileName());
+        return TTransferResult::Complete;
+    }
     FLink.SendAccessCode();
 
     const TLinesSent sent = FLink.WriteLines(lines);
     if (!sent.Complete) return TTransferResult::Incomplete;
-    FHost.Log(FProject.FileName() + QStringLiteral(" sent to remote equipment"));
+    FHost.Log(project.FileName() + QStringLiteral(" sent to remote equipment"));
     FHost.Log(QStringLiteral("processed %1 data lines of %2").arg(sent.RecordLines).arg(sent.LineCount));
     FLink.ResetInstrument();
     return TTransferResult::Complete;
 }
 
-QString TSession::ReadQuietly(TProfile& model)
+QString TSession::ReadBeforeSend(std::optional<THeldBytes>& held)
+{
+    if (!FSendOptions.BackUp && !FSendOptions.ChangedOnly) return {};
+    // Only what this very instrument was found to be is compared record by
+    // record: another one behind the port may keep its bytes elsewhere.
+    const bool sameInstrument = !FSendOptions.ChangedOnly || FLink.StillTheDetectedInstrument();
+    FLink.SendAccessCode();
+    TProfile instrument(nullptr, FLink);
+    THeldBytes bytes;
+    const QString readProblem = ReadQuietly(instrument, &bytes);
+    if (FSendOptions.ChangedOnly) {
+        if (!readProblem.isEmpty())
+            FHost.Log(QStringLiteral("every record is sent: the instrument could not be read whole"));
+        else if (!sameInstrument)
+            FHost.Log(QStringLiteral("every record is sent: the instrument does not answer with the name and version found"));
+        else
+            held = bytes;
+    }
+    if (!FSendOptions.BackUp) return {};
+    return readProblem.isEmpty() ? BackUpInstrument(instrument) : readProblem;
+}
+
+TLineList TSession::LinesToSend(const TProject& project, const TLineList& lines, const std::optional<THeldBytes>& held)
+{
+    if (!FSendOptions.ChangedOnly) return lines;
+    if (project.IsPartlyLoaded()) {
+        FHost.Log(QStringLiteral("every record is sent: the project did not load whole"));
+        return lines;
+    }
+    if (!held) return lines;
+    const TChangedRecords changed = ChangedRecords(lines, *held);
+    FHost.Log(ChangedRecordsText(changed));
+    return changed.Lines;
+}
+
+QString TSession::ReadQuietly(TProfile& model, THeldBytes* held)
 {
     FLinkLog.SetMuted(true);
-    const auto unmute = qScopeGuard([this] { FLinkLog.SetMuted(false); });
+    FReplies.Start();
+    const auto unmute = qScopeGuard([this] {
+        FReplies.Stop();
+        FLinkLog.SetMuted(false);
+    });
     model.SetDefaults();
     // Every byte that Send writes, so that a backup sent back restores the
     // instrument and a comparison misses none of them.
-    const int failed = FLink.ReadAreas(WholeRecordsPlan(model), model);
+    const std::vector<TReadArea> plan = WholeRecordsPlan(model);
+    const int failed = FLink.ReadAreas(plan, model);
+    if (held) held->Take(plan, FReplies.Replies());
     if (failed == 0) return {};
     return QStringLiteral("%1 of the 4 memory areas could not be read").arg(failed);
 }
 
-QString TSession::BackUpInstrument()
+QString TSession::BackUpInstrument(TProfile& instrument)
 {
-    FLink.SendAccessCode();
-    TProfile instrument(nullptr, FLink);
-    if (QString problem = ReadQuietly(instrument); !problem.isEmpty()) return problem;
-
     const QString folder = FSendOptions.BackupFolder.isEmpty() ? DefaultBackupFolder() : FSendOptions.BackupFolder;
     if (!QDir().mkpath(folder)) return QStringLiteral("the folder %1 cannot be made").arg(folder);
     const QDateTime now = QDateTime::currentDateTime();

@@ -6,6 +6,7 @@
 // IPrompter (the message boxes and file dialogs).
 
 #include "EquipmentLink.h"
+#include "HeldRecords.h"
 #include "LinkLog.h"
 #include "Project.h"
 #include "Prompter.h"
@@ -14,6 +15,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace orvantis {
 
@@ -41,6 +43,13 @@ struct TSendOptions {
     // When no backup can be made Send asks whether to go on without one;
     // false: it sends nothing without asking (no one is there to answer).
     bool AskToSendWithoutBackup = true;
+    // Write only the records whose bytes differ from what the instrument
+    // holds (it is read first, backup or not). Any doubt sends them all.
+    bool ChangedOnly = false;
+    // Asked with the name of the instrument found before anything is read or
+    // written (a backup restored into another instrument than its own);
+    // false sends nothing. None: every instrument is taken.
+    std::function<bool(const QString& instrument)> AcceptInstrument;
 };
 
 // The instrument compared with the project.
@@ -79,6 +88,9 @@ public:
     // Writes the project text regenerated from the model into the instrument,
     // line by line; resets the instrument only when every line was accepted.
     TTransferResult Send();
+    // The same for another project than the one in hand (a backup restored):
+    // with the same options, without Send's question about a partial load.
+    TTransferResult SendProject(TProject& project);
     void SetSendOptions(const TSendOptions& options) { FSendOptions = options; }
     const TSendOptions& SendOptions() const { return FSendOptions; }
     // Send's question before it sends a project that did not load whole;
@@ -98,18 +110,26 @@ private:
     // at " and "exit at " lines around body.
     TTransferResult RunOperation(const QString& name, const std::function<TTransferResult()>& body);
     TTransferResult ReadInstrument();
-    TTransferResult WriteInstrument();
+    TTransferResult WriteInstrument(TProject& project);
     // Reads the four areas into model, every byte that Send writes, without
     // logging every reply; the reason when an area was not read whole.
-    QString ReadQuietly(TProfile& model);
+    // held, when given, gets the bytes as the instrument sent them.
+    QString ReadQuietly(TProfile& model, THeldBytes* held = nullptr);
+    // Send's read before it writes: the backup (when asked) and, for a send
+    // of the changes only, what the instrument holds (nothing when in doubt).
+    // Empty when Send may go on, else the backup's problem.
+    QString ReadBeforeSend(std::optional<THeldBytes>& held);
     // Empty when the backup was saved, else the reason it was not.
-    QString BackUpInstrument();
+    QString BackUpInstrument(TProfile& instrument);
+    // The record lines to send: all of them, or those that differ.
+    TLineList LinesToSend(const TProject& project, const TLineList& lines, const std::optional<THeldBytes>& held);
     TTransferResult Unable(const QString& text);
     bool FindInstrument(const QString& errorLine);
 
     ISessionHost& FHost;
     IPrompter& FPrompter;
     TLinkLog FLinkLog;
+    TReplyRecorder FReplies;
     TEquipmentLink FLink;  // before the project: the model asks it who the instrument is
     TProject FProject;
     TSendOptions FSendOptions;

@@ -36,28 +36,10 @@ QSettings UserSettings()
 }
 
 const QString BackUpKey = QStringLiteral("Program/BackUpBeforeSend");
+const QString ChangesKey = QStringLiteral("Program/SendOnlyChanges");
+const QString FolderKey = QStringLiteral("Program/BackupFolder");
 
 const QString StampFormat = QStringLiteral("yyyyMMdd-HHmmss");
-
-// The time in the name of a file that BackupFileName named (or that was named
-// in local time, without the "Z", before); nothing for any other name, the
-// user's own files among them.
-std::optional<QDateTime> BackupTime(const QString& fileName)
-{
-    static const QRegularExpression form(
-        QStringLiteral("^(.+)-(COM[0-9]+)-([0-9]{8}-[0-9]{6})(Z(-([2-9]|[1-9][0-9]+))?)?\\.pro$"));
-    const QRegularExpressionMatch match = form.match(fileName);
-    if (!match.hasMatch()) return std::nullopt;
-    // Backups are made only of the two editions, only on COM1 to COM40.
-    const QString instrument = match.captured(1).replace(QLatin1Char('_'), QLatin1Char(' '));
-    if (!IsAcceptedModel(ModelRow(instrument.toStdString()))) return std::nullopt;
-    const int port = ComPortIndex(match.captured(2));
-    if (port < 0 || ComPortName(port) != match.captured(2)) return std::nullopt;
-
-    const QDateTime stamp = QDateTime::fromString(match.captured(3), StampFormat);
-    if (!stamp.isValid()) return std::nullopt;
-    return QDateTime(stamp.date(), stamp.time(), match.captured(4).isEmpty() ? Qt::LocalTime : Qt::UTC);
-}
 
 }  // namespace
 
@@ -93,6 +75,34 @@ TSavedBackup SaveBackup(const QString& folder, const QString& instrument, const 
     return {{}, QStringLiteral("%1 backups of the same second are in %2 already").arg(MaxCopies).arg(folder)};
 }
 
+std::optional<TBackupName> ParseBackupName(const QString& fileName)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^(.+)-(COM[0-9]+)-([0-9]{8}-[0-9]{6})(Z(-([2-9]|[1-9][0-9]+))?)?\\.pro$"));
+    const QRegularExpressionMatch match = form.match(fileName);
+    if (!match.hasMatch()) return std::nullopt;
+    // Backups are made only of the two editions, only on COM1 to COM40.
+    const QString instrument = match.captured(1).replace(QLatin1Char('_'), QLatin1Char(' '));
+    if (!IsAcceptedModel(ModelRow(instrument.toStdString()))) return std::nullopt;
+    const int port = ComPortIndex(match.captured(2));
+    if (port < 0 || ComPortName(port) != match.captured(2)) return std::nullopt;
+
+    const QDateTime stamp = QDateTime::fromString(match.captured(3), StampFormat);
+    if (!stamp.isValid()) return std::nullopt;
+    TBackupName name;
+    name.Instrument = instrument;
+    name.Port = match.captured(2);
+    name.Time = QDateTime(stamp.date(), stamp.time(), match.captured(4).isEmpty() ? Qt::LocalTime : Qt::UTC);
+    name.Copy = match.captured(6).isEmpty() ? 1 : match.captured(6).toInt();
+    return name;
+}
+
+bool IsBackupOf(const QString& fileName, const QString& instrumentName)
+{
+    const std::optional<TBackupName> name = ParseBackupName(fileName);
+    return name && fileName.startsWith(SafeForFileName(instrumentName) + QLatin1Char('-') + name->Port + QLatin1Char('-'));
+}
+
 QString ReceivedFileName(const QString& instrument, const QString& port)
 {
     return QStringLiteral("%1-%2.pro").arg(SafeForFileName(instrument), SafeForFileName(port));
@@ -105,8 +115,8 @@ int PruneBackups(const QString& folder, const QDateTime& now, int maxAgeDays)
     QDirIterator it(folder, QDir::Files);
     while (it.hasNext()) {
         const QFileInfo file(it.next());
-        const std::optional<QDateTime> made = BackupTime(file.fileName());
-        if (made && *made < oldest && QFile::remove(file.filePath())) ++pruned;
+        const std::optional<TBackupName> made = ParseBackupName(file.fileName());
+        if (made && made->Time < oldest && QFile::remove(file.filePath())) ++pruned;
     }
     return pruned;
 }
@@ -119,6 +129,26 @@ bool TProgramSettings::BackUpBeforeSend() const
 void TProgramSettings::SetBackUpBeforeSend(bool on)
 {
     UserSettings().setValue(BackUpKey, on);
+}
+
+}  // namespace orvantis
+
+namespace orvantis {
+
+bool TProgramSettings::SendOnlyChanges() const
+{
+    return UserSettings().value(ChangesKey, false).toBool();
+}
+
+void TProgramSettings::SetSendOnlyChanges(bool on)
+{
+    UserSettings().setValue(ChangesKey, on);
+}
+
+QString TProgramSettings::BackupFolder() const
+{
+    const QString folder = UserSettings().value(FolderKey).toString();
+    return folder.isEmpty() ? DefaultBackupFolder() : folder;
 }
 
 }  // namespace orvantis

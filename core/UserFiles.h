@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace orvantis {
 
@@ -35,6 +36,20 @@ struct TSavedBackup {
 TSavedBackup SaveBackup(const QString& folder, const QString& instrument, const QString& port, const QDateTime& when,
                         const std::function<TLineList(const QString& path)>& linesFor);
 
+// What the name of a backup says; nothing for any other name. Only the names
+// BackupFileName gives (and the local-time names without "Z" that backups
+// had before) are backups: anything else in a backups folder is the user's.
+struct TBackupName {
+    QString Instrument;  // as the instrument answered, "OV+ DVB-T2"
+    QString Port;        // "COM3", as the name has it
+    QDateTime Time;      // when it was taken (UTC, or local time for the old names)
+    int Copy = 1;        // 2 and up for further backups of the same second
+};
+std::optional<TBackupName> ParseBackupName(const QString& fileName);
+// True when a backup named so was taken from the instrument that answers
+// with name (the name compared as the file name has it).
+bool IsBackupOf(const QString& fileName, const QString& instrumentName);
+
 // "<instrument name>-<port>.pro", made safe as a backup's name: OV+_DVB-T2-COM3.pro
 QString ReceivedFileName(const QString& instrument, const QString& port);
 
@@ -51,6 +66,12 @@ public:
     // Tools > "Back up before Send"; on unless the user turned it off.
     bool BackUpBeforeSend() const;
     void SetBackUpBeforeSend(bool on);
+    // Tools > "Send Only Changes"; off unless the user turned it on.
+    bool SendOnlyChanges() const;
+    void SetSendOnlyChanges(bool on);
+    // Where Send keeps its backups and the backups window looks: the
+    // per-user backups folder unless a folder is set.
+    QString BackupFolder() const;
 };
 
 }  // namespace orvantis

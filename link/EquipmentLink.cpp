@@ -190,6 +190,20 @@ void TEquipmentLink::RefreshVersion()
         FEquipmentVersion = version;
 }
 
+bool TEquipmentLink::StillTheDetectedInstrument()
+{
+    if (!FPort) return false;
+    char reply[ReplyBufferSize] = "*?NAM";
+    char name[NameLength + 1] = {};
+    if (!FPort->Query(reply, IdentifyReplyLength) || !NameOfReply(reply, name) || std::strcmp(name, FEquipmentName) != 0)
+        return false;
+    std::strcpy(reply, "*?VER");
+    char versionText[VersionTextLength + 1] = {};
+    float version = 0.0f;
+    return FPort->Query(reply, IdentifyReplyLength) && VersionOfReply(reply, version, versionText) &&
+           std::strcmp(versionText, FEquipmentVersionText) == 0;
+}
+
 int TEquipmentLink::ReadAreas(const std::vector<TReadArea>& plan, TProfile& model)
 {
     const auto progressEnd = qScopeGuard([this] { Tell([](ILinkObserver& o) { o.Progress(0, 0); }); });

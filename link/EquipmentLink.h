@@ -92,6 +92,9 @@ public:
     // "*?VER" on the open exchange: the version number is refreshed when the
     // instrument answers with one; the version text stays.
     void RefreshVersion();
+    // "*?NAM" and "*?VER" on the open exchange: true when the instrument
+    // answers with the name and version text that detection recorded.
+    bool StillTheDetectedInstrument();
     // Reads every area of the plan into the model, each whatever the earlier
     // ones gave; returns how many areas were not read whole.
     int ReadAreas(const std::vector<TReadArea>& plan, TProfile& model);

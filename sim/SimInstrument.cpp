@@ -69,10 +69,10 @@ QByteArray TSimInstrument::Receive(const QByteArray& bytes)
 bool TSimInstrument::Refused(const QByteArray& command) const
 {
     if (FFaults.NakAll) return true;
-    if (!FFaults.NakAddress) return false;
     const qsizetype at = command.startsWith("*?E2P") ? 5 : command.startsWith("*E2P") ? 4 : -1;
     bool ok = false;
-    return at > 0 && command.mid(at, 4).toUInt(&ok, 16) == *FFaults.NakAddress && ok;
+    if (FFaults.NakReadAddress && at == 5 && command.mid(at, 4).toUInt(&ok, 16) == *FFaults.NakReadAddress && ok) return true;
+    return FFaults.NakAddress && at > 0 && command.mid(at, 4).toUInt(&ok, 16) == *FFaults.NakAddress && ok;
 }
 
 QByteArray TSimInstrument::Answer(const QByteArray& command)
@@ -103,7 +103,9 @@ QByteArray TSimInstrument::Answer(const QByteArray& command)
     }
     if (command == "*RST") {
         FAccess = false;
+        ++FResets;
         Event(QStringLiteral("ACK *RST (reset, memory access ended)"));
+        if (OnReset) OnReset();
         return accept;
     }
     if (command.startsWith("*?E2P")) {
@@ -123,6 +125,7 @@ QByteArray TSimInstrument::Answer(const QByteArray& command)
         if (!ApplyRecordCommand(FImage, std::string_view(command.constData(), static_cast<std::size_t>(command.size()))))
             return refused(QStringLiteral("malformed"));
         FImageChanged = true;
+        FWritten << command.mid(4, 4).toUInt(nullptr, 16);
         Event(QStringLiteral("ACK %1 (written)").arg(QString::fromLatin1(command)));
         return accept;
     }

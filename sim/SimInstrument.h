@@ -12,6 +12,7 @@
 // access). EEPROM commands are refused without the access code.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -24,6 +25,7 @@ struct TFaults {
     bool Noise = false;             // streams bytes without pause, never a handshake
     bool NakAll = false;            // refuses every command
     std::optional<unsigned> NakAddress;  // refuses EEPROM commands at this address
+    std::optional<unsigned> NakReadAddress;  // refuses reads (only) at this address
     int DropAfter = -1;             // goes silent after this many commands (-1: never)
 };
 
@@ -41,11 +43,18 @@ public:
     bool HasAccess() const { return FAccess; }
     int CommandCount() const { return FCommands; }
     bool ImageChanged() const { return FImageChanged; }
+    // Record commands taken into the memory, their addresses in order, and
+    // the "*RST" taken, since the start.
+    int RecordsWritten() const { return static_cast<int>(FWritten.size()); }
+    const QList<unsigned>& WrittenAddresses() const { return FWritten; }
+    int Resets() const { return FResets; }
     // True while part of a command line has come in.
     bool InCommand() const { return !FLine.isEmpty(); }
 
     // Called with a line for each thing the instrument does, for its log.
     std::function<void(const QString&)> OnEvent;
+    // Called after every "*RST" taken.
+    std::function<void()> OnReset;
 
 private:
     QByteArray Answer(const QByteArray& command);
@@ -63,6 +72,8 @@ private:
     bool FAccess = false;
     bool FImageChanged = false;
     int FCommands = 0;
+    QList<unsigned> FWritten;
+    int FResets = 0;
     unsigned FNoiseSeed = 12345;
 };
 

@@ -72,6 +72,12 @@ std::optional<TSimOptions> ReadSimOptions(const QCoreApplication& app)
     const QCommandLineOption nakAllOption(QStringLiteral("nak-all"), QStringLiteral("Fault: refuse every command."));
     const QCommandLineOption nakAtOption(QStringLiteral("nak-at"), QStringLiteral("Fault: refuse EEPROM commands at this hex address."),
                                          QStringLiteral("ADDR"));
+    const QCommandLineOption nakReadAtOption(QStringLiteral("nak-read-at"),
+                                             QStringLiteral("Fault: refuse reads (not writes) at this hex address."),
+                                             QStringLiteral("ADDR"));
+    const QCommandLineOption reportOption(QStringLiteral("report"),
+                                          QStringLiteral("File of the records written and resets taken, rewritten at every reset and at the end."),
+                                          QStringLiteral("FILE"));
     const QCommandLineOption dropOption(QStringLiteral("drop-after"), QStringLiteral("Fault: go silent after N commands."),
                                         QStringLiteral("N"));
     const QCommandLineOption hangupOption(QStringLiteral("hangup-after"),
@@ -83,8 +89,8 @@ std::optional<TSimOptions> ReadSimOptions(const QCoreApplication& app)
     const QCommandLineOption paceOption(QStringLiteral("pace"), QStringLiteral("Carry every byte as a 115200-baud line would."));
     const QCommandLineOption quietOption(QStringLiteral("quiet"), QStringLiteral("Print only the start line."));
     parser.addOptions({dirOption, comOption, linkOption, nameOption, versionOption, nameReplyOption, versionReplyOption,
-                       eepromOption, silentOption, noiseOption, nakAllOption, nakAtOption, dropOption, hangupOption,
-                       slowOption, paceOption, quietOption});
+                       eepromOption, silentOption, noiseOption, nakAllOption, nakAtOption, nakReadAtOption, dropOption, hangupOption,
+                       slowOption, paceOption, quietOption, reportOption});
     parser.process(app);
 
     TSimOptions options;
@@ -107,11 +113,17 @@ std::optional<TSimOptions> ReadSimOptions(const QCoreApplication& app)
         faults.NakAddress = parser.value(nakAtOption).toUInt(&ok, 16);
         if (!ok) return Usage(QStringLiteral("--nak-at takes a hexadecimal address"));
     }
+    if (parser.isSet(nakReadAtOption)) {
+        bool ok = false;
+        faults.NakReadAddress = parser.value(nakReadAtOption).toUInt(&ok, 16);
+        if (!ok) return Usage(QStringLiteral("--nak-read-at takes a hexadecimal address"));
+    }
     if (!ReadCount(parser, dropOption, faults.DropAfter)) return Usage(QStringLiteral("--drop-after takes a count"));
     if (!ReadCount(parser, hangupOption, options.HangupAfter)) return Usage(QStringLiteral("--hangup-after takes a count"));
     if (!ReadCount(parser, slowOption, options.SlowMs)) return Usage(QStringLiteral("--slow takes milliseconds"));
     options.Pace = parser.isSet(paceOption);
     options.Quiet = parser.isSet(quietOption);
+    options.ReportPath = parser.value(reportOption);
 
     const QString name = parser.value(nameOption);
     const std::optional<int> shortNamed = ModelRowByShortName(name.toStdString());

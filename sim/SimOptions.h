@@ -26,6 +26,7 @@ struct TSimOptions {
     int SlowMs = 0;            // pause before XOFF, ACK and the reply
     bool Pace = false;         // carry bytes at 115200 baud
     bool Quiet = false;        // print only the start line
+    QString ReportPath;        // the count of records written, kept at every reset and at the end; empty for none
 };
 
 // The options of the application's command line. --help prints and ends the

@@ -11,6 +11,7 @@
 #include "SimInstrument.h"
 #include "SimLoop.h"
 #include "SimOptions.h"
+#include "TextFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -40,6 +41,20 @@ void SaveImage(const TSimOptions& options, const TSimInstrument& instrument)
         std::fprintf(stderr, "orvantis-sim: cannot save %s: %s\n", qPrintable(options.EepromPath), qPrintable(error));
 }
 
+// "records written: 3", "resets: 1" and "written: 0800 0814 1F00", for the
+// tests and the benchmark.
+void SaveReport(const TSimOptions& options, const TSimInstrument& instrument)
+{
+    if (options.ReportPath.isEmpty()) return;
+    std::string addresses;
+    for (const unsigned address : instrument.WrittenAddresses())
+        addresses += QStringLiteral(" %1").arg(address, 4, 16, QLatin1Char('0')).toUpper().toStdString();
+    const orvantis::TLineList lines{"records written: " + std::to_string(instrument.RecordsWritten()),
+                                    "resets: " + std::to_string(instrument.Resets()), "written:" + addresses};
+    if (const orvantis::TFileResult saved = orvantis::SaveTextLines(options.ReportPath, lines); !saved)
+        std::fprintf(stderr, "orvantis-sim: cannot save %s: %s\n", qPrintable(options.ReportPath), qPrintable(saved.Error));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -64,6 +79,8 @@ int main(int argc, char* argv[])
     }
     TSimInstrument instrument(options->NameReply, options->VersionReply, image, options->Faults);
     if (!options->Quiet) instrument.OnEvent = Say;
+    SaveReport(*options, instrument);
+    instrument.OnReset = [&] { SaveReport(*options, instrument); };
     Say(QStringLiteral("%1 on %2 (%3), answering \"%4\" and \"%5\"; Ctrl+C ends")
             .arg(options->LinkPath, line.TerminalPath(), QString::fromLatin1(options->Name),
                  QString::fromLatin1(options->NameReply), QString::fromLatin1(options->VersionReply)));
@@ -72,6 +89,7 @@ int main(int argc, char* argv[])
 
     line.Close();
     SaveImage(*options, instrument);
+    SaveReport(*options, instrument);
     Say(QStringLiteral("stopped"));
     return 0;
 }

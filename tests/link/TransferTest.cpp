@@ -381,6 +381,29 @@ TEST(Send, RefreshesTheVersionButNotItsText)
     EXPECT_EQ(bench.Link.EquipmentVersionText(), "1.20");
 }
 
+// Another instrument behind the port since detection (here: another
+// firmware) may keep its bytes elsewhere: a send of the changes only
+// writes every record there.
+TEST(Send, ChangesOnlyAreSentOnlyToTheInstrumentDetectionFound)
+{
+    Bench bench;
+    bench.Instrument();
+    ASSERT_TRUE(bench.Link.Detect());
+    ASSERT_TRUE(bench.NewProject());
+    TSendOptions options = Bench::NoBackup();
+    options.ChangedOnly = true;
+    bench.Session.SetSendOptions(options);
+    EXPECT_EQ(bench.Send(), TTransferResult::Complete);
+    EXPECT_TRUE(bench.Host.Lines.contains("0 of 112 records differ"));
+
+    auto other = MakeInstrument("*NAM OV+ DVB-T2", "*VER 1.21");
+    bench.Ports.insert(QStringLiteral("COM1"), other);
+    bench.Host.Lines.clear();
+    EXPECT_EQ(bench.Send(), TTransferResult::Complete);
+    EXPECT_TRUE(bench.Host.Lines.contains("every record is sent: the instrument does not answer with the name and version found"));
+    EXPECT_EQ(other->RecordsWritten(), 112);
+}
+
 TEST(Send, WithoutAnInstrumentNothingIsSent)
 {
     Bench bench;

@@ -3,6 +3,7 @@
 // wall time of "orvantis-cli send --all" beside that of "orvantis-cli send"
 // (which finds the instrument on COM1), both with their backups, in the same
 // run. Not a test: it asserts nothing. The aim is a ratio of at most 1.25.
+//   fleet_benchmark [--changed]    (--changed: both sends write only what differs)
 
 #include "SimProcess.h"
 
@@ -60,18 +61,22 @@ int main(int argc, char* argv[])
         }
     }
     if (TimeCli({QStringLiteral("new"), project}) < 0) return 1;
+    const QStringList changed = QCoreApplication::arguments().contains(QStringLiteral("--changed"))
+                                    ? QStringList{QStringLiteral("--changed")}
+                                    : QStringList{};
 
     // Alternated, so that both see the same machine; the best of each.
     std::vector<double> one;
     std::vector<double> all;
     for (int round = 0; round < Rounds; ++round) {
-        one.push_back(TimeCli({QStringLiteral("send"), QStringLiteral("--backup-dir"), backups, project}));
-        all.push_back(TimeCli({QStringLiteral("send"), QStringLiteral("--all"), QStringLiteral("--backup-dir"), backups, project}));
+        one.push_back(TimeCli(QStringList{QStringLiteral("send"), QStringLiteral("--backup-dir"), backups, project} + changed));
+        all.push_back(TimeCli(QStringList{QStringLiteral("send"), QStringLiteral("--all"), QStringLiteral("--backup-dir"), backups, project} + changed));
         std::printf("round %d: send %8.1f ms, send --all to %d %8.1f ms\n", round + 1, one.back(), Instruments, all.back());
     }
     if (std::count(one.begin(), one.end(), -1.0) + std::count(all.begin(), all.end(), -1.0) > 0) return 1;
     const double bestOne = *std::min_element(one.begin(), one.end());
     const double bestAll = *std::min_element(all.begin(), all.end());
+    if (!changed.isEmpty()) std::printf("with --changed:\n");
     std::printf("send to 1 instrument (with its backup), paced:  %8.1f ms\n", bestOne);
     std::printf("send --all to %d instruments (with backups):     %8.1f ms\n", Instruments, bestAll);
     std::printf("ratio: %.3f (aim: at most 1.25)\n", bestAll / bestOne);
