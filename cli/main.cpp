@@ -5,6 +5,7 @@
 #include "CliPrompter.h"
 #include "InstrumentCommands.h"
 #include "ModelTable.h"
+#include "PortAddress.h"
 #include "PointsCommands.h"
 #include "ProgramInfo.h"
 #include "ProjectCommands.h"
@@ -48,7 +49,8 @@ std::optional<int> ModelOfOption(const QString& text)
 
 int RunTerm(const TCliCall& call)
 {
-    if (call.Args.size() > 1) return Usage(QStringLiteral("usage: term [COMn]"));
+    if (call.Args.size() > 1 || (call.Args.size() == 1 && !TPortAddress::Parse(call.Args[0])))
+        return Usage(QStringLiteral("usage: term [COMn]"));
     TCliPrompter prompter;
     return RunTermCommand(call.Args, prompter, PrintLog);
 }

@@ -304,7 +304,7 @@ bool TTerminal::DoAltKey(std::uint8_t ch)
     case '2':
     case '3':
     case '4':
-        FComPort = QStringLiteral("COM%1").arg(QChar(ch));
+        FComPort = TPortAddress::Com(ch - '0').Name();
         FRestart = true;
         DrawPortRow(FOutput);
         return true;
