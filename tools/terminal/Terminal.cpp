@@ -82,6 +82,8 @@ void TTerminal::LoadSettings()
         FComPort = values.ComPort;
     else
         FComPort = QStringLiteral("COM1");
+    // The address is read whole; only the name shown is cut to fit the box.
+    FAddress = TPortAddress::Parse(FComPort);
     FComPort.truncate(MaxPortNameLength);
     FSettingsLoaded = true;
 }
@@ -91,7 +93,7 @@ void TTerminal::SaveSettings()
     // Nothing to keep from an object that never ran, nor from a run that failed.
     if (!FSettingsLoaded || FErrorSeen) return;
     TTerminalSettings values;
-    values.ComPort = FComPort;
+    values.ComPort = FAddress ? FAddress->Name() : FComPort;
     values.bLocal = bLocal;
     values.bCRLF = bCRLF;
     values.bHex = bHex;
@@ -103,9 +105,8 @@ void TTerminal::SaveSettings()
 bool TTerminal::OpenPort()
 {
     // A name that is no port address has no device, as a COM port without one.
-    const std::optional<TPortAddress> address = TPortAddress::Parse(FComPort);
-    FPort = address && FDeviceFactory ? FDeviceFactory() : nullptr;
-    if (!FPort || !FPort->Open(*address)) {
+    FPort = FAddress && FDeviceFactory ? FDeviceFactory() : nullptr;
+    if (!FPort || !FPort->Open(*FAddress)) {
         const int error = FPort ? FPort->ErrorNumber() : ENOENT;
         FPort.reset();
         ReportError(QStringLiteral("[%1] In CreateFile").arg(FComPort), error);
