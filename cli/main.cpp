@@ -8,6 +8,7 @@
 #include "ModelTable.h"
 #include "PlansCommands.h"
 #include "PointsCommands.h"
+#include "PortAddress.h"
 #include "ProgramInfo.h"
 #include "ProjectCommands.h"
 #include "TermCommand.h"
@@ -50,7 +51,8 @@ std::optional<int> ModelOfOption(const QString& text)
 
 int RunTerm(const TCliCall& call)
 {
-    if (call.Args.size() > 1) return Usage(QStringLiteral("usage: term [COMn]"));
+    if (call.Args.size() > 1 || (call.Args.size() == 1 && !TPortAddress::Parse(call.Args[0])))
+        return Usage(QStringLiteral("usage: term [COMn]"));
     TCliPrompter prompter;
     return RunTermCommand(call.Args, prompter, PrintLog);
 }

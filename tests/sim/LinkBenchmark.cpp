@@ -29,7 +29,7 @@ struct TCounts {
 class TCountingDevice : public ISerialDevice {
 public:
     TCountingDevice(std::unique_ptr<ISerialDevice> inner, TCounts& counts) : FInner(std::move(inner)), FCounts(counts) {}
-    bool Open(const QString& name) override { return FInner->Open(name); }
+    bool Open(const TPortAddress& address) override { return FInner->Open(address); }
     QString ErrorString() const override { return FInner->ErrorString(); }
     bool IsOpen() const override { return FInner->IsOpen(); }
     void Close() override { FInner->Close(); }
@@ -80,7 +80,7 @@ void Transfers(const QString& dir, bool pace)
     TCounts counts;
     TRecordingHost host;
     TScriptedPrompter prompter;
-    TSession session(host, prompter, [&] { return std::make_unique<TCountingDevice>(MakeQtSerialDevice(), counts); });
+    TSession session(host, prompter, [&] { return std::make_unique<TCountingDevice>(MakeProgramDevice(), counts); });
     session.Detect();
 
     QTemporaryDir backups;

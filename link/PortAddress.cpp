@@ -1,0 +1,70 @@
+#include "PortAddress.h"
+
+#include <QRegularExpression>
+
+#include <set>
+
+namespace orvantis {
+
+std::optional<TPortAddress> TPortAddress::Parse(const QString& text)
+{
+    static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]?)$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = com.match(text.trimmed());
+    if (!m.hasMatch()) return std::nullopt;
+    const int number = m.captured(1).toInt();
+    if (number > ComPortCount) return std::nullopt;
+    return Com(number);
+}
+
+TPortAddress TPortAddress::Com(int number)
+{
+    Q_ASSERT(number >= 1 && number <= ComPortCount);
+    TPortAddress address;
+    address.FKind = TKind::Com;
+    address.FNumber = number;
+    return address;
+}
+
+QString TPortAddress::Name() const
+{
+    switch (FKind) {
+    case TKind::Com:
+        return FNumber > 0 ? QStringLiteral("COM%1").arg(FNumber) : QString();
+    case TKind::Tcp:
+        return QStringLiteral("tcp://%1:%2").arg(FHost).arg(FPort);
+    case TKind::Rfc2217:
+        return QStringLiteral("rfc2217://%1:%2").arg(FHost).arg(FPort);
+    }
+    return {};
+}
+
+QList<TPortAddress> ComPorts()
+{
+    QList<TPortAddress> ports;
+    for (int number = 1; number <= ComPortCount; ++number) ports << TPortAddress::Com(number);
+    return ports;
+}
+
+std::optional<QList<TPortAddress>> ParsePortList(const QString& text)
+{
+    std::set<int> comNumbers;
+    QList<TPortAddress> others;
+    for (const QString& part : text.split(QLatin1Char(','))) {
+        const std::optional<TPortAddress> single = TPortAddress::Parse(part);
+        if (single && single->Kind() != TPortAddress::TKind::Com) {
+            if (!others.contains(*single)) others << *single;
+            continue;
+        }
+        const QStringList ends = part.split(QLatin1Char('-'));
+        if (ends.size() > 2) return std::nullopt;
+        const std::optional<TPortAddress> first = TPortAddress::Parse(ends.first());
+        const std::optional<TPortAddress> last = TPortAddress::Parse(ends.last());
+        if (!first || !last || first->ComNumber() == 0 || last->ComNumber() < first->ComNumber()) return std::nullopt;
+        for (int number = first->ComNumber(); number <= last->ComNumber(); ++number) comNumbers.insert(number);
+    }
+    QList<TPortAddress> ports;
+    for (int number : comNumbers) ports << TPortAddress::Com(number);
+    return ports + others;
+}
+
+}  // namespace orvantis
