@@ -32,25 +32,25 @@ struct TCommandInfo {
 };
 
 constexpr TCommandInfo Commands[] = {
-    {TCommand::FileNew, "&New", "Create file", ImageNew},
-    {TCommand::FileOpen, "&Open", "Open file", ImageOpen},
-    {TCommand::FileSave, "&Save", "Save file", ImageSave},
-    {TCommand::FileSaveAs, "Save &As", "Save file as", -1},
-    {TCommand::FileExit, "E&xit", "Exit application", ImageExit},
-    {TCommand::EditPoint, "&Point", "Edit detection points", ImagePoints},
-    {TCommand::EditConfig, "&Config", "Edit equipment configuration", ImageConfig},
-    {TCommand::EditMessage, "&Message", "Edit text messages", ImageMessages},
-    {TCommand::EditPointList, "Point &List...", "Edit every detection point in one list", -1},
-    {TCommand::SendData, "&Send", "Send data to equipment", ImageSend},
-    {TCommand::ToolsSendAll, "Send to &All Instruments...", "Send the project to every instrument at once", -1},
-    {TCommand::ReceiveData, "&Receive", "Receive data from the equipment", ImageReceive},
-    {TCommand::ToolsCompare, "&Compare with instrument", "Read the equipment and compare it with the project", -1},
-    {TCommand::ToolsBackUp, "&Back up before Send", "Keep a copy of the equipment's settings before every send", -1},
-    {TCommand::ToolsEditor, "&Editor", "Text editor application", ImageEditor},
-    {TCommand::ToolsTerm, "&Terminal", "Terminal for remote control", ImageTerminal},
-    {TCommand::ToolsMonitor, "&Monitor", "Remote control", ImageMonitor},
-    {TCommand::ToolsDetect, "&Detect", "Detect COM port", ImageDetectNotFound},
-    {TCommand::HelpAbout, "&About", "Show application info", ImageAbout},
+    {TCommand::FileNew, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&New"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Create file"), ImageNew},
+    {TCommand::FileOpen, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Open"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Open file"), ImageOpen},
+    {TCommand::FileSave, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Save"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Save file"), ImageSave},
+    {TCommand::FileSaveAs, QT_TRANSLATE_NOOP("orvantis::TMainForm", "Save &As"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Save file as"), -1},
+    {TCommand::FileExit, QT_TRANSLATE_NOOP("orvantis::TMainForm", "E&xit"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Exit application"), ImageExit},
+    {TCommand::EditPoint, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Point"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Edit detection points"), ImagePoints},
+    {TCommand::EditConfig, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Config"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Edit equipment configuration"), ImageConfig},
+    {TCommand::EditMessage, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Message"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Edit text messages"), ImageMessages},
+    {TCommand::EditPointList, QT_TRANSLATE_NOOP("orvantis::TMainForm", "Point &List..."), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Edit every detection point in one list"), -1},
+    {TCommand::SendData, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Send"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Send data to equipment"), ImageSend},
+    {TCommand::ToolsSendAll, QT_TRANSLATE_NOOP("orvantis::TMainForm", "Send to &All Instruments..."), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Send the project to every instrument at once"), -1},
+    {TCommand::ReceiveData, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Receive"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Receive data from the equipment"), ImageReceive},
+    {TCommand::ToolsCompare, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Compare with instrument"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Read the equipment and compare it with the project"), -1},
+    {TCommand::ToolsBackUp, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Back up before Send"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Keep a copy of the equipment's settings before every send"), -1},
+    {TCommand::ToolsEditor, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Editor"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Text editor application"), ImageEditor},
+    {TCommand::ToolsTerm, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Terminal"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Terminal for remote control"), ImageTerminal},
+    {TCommand::ToolsMonitor, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Monitor"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Remote control"), ImageMonitor},
+    {TCommand::ToolsDetect, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Detect"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Detect COM port"), ImageDetectNotFound},
+    {TCommand::HelpAbout, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&About"), QT_TRANSLATE_NOOP("orvantis::TMainForm", "Show application info"), ImageAbout},
 };
 static_assert(std::size(Commands) == static_cast<std::size_t>(TCommand::Count));
 
@@ -68,6 +68,7 @@ TMainForm::TMainForm(IPrompter& prompter, TDeviceFactory deviceFactory, QWidget*
     LogRichEdit = new QPlainTextEdit(this);
     LogRichEdit->setObjectName(QStringLiteral("LogRichEdit"));
     LogRichEdit->setReadOnly(true);
+    LogRichEdit->setAccessibleName(tr("Log"));
     LogRichEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     LogRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     LogRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -89,9 +90,9 @@ TMainForm::~TMainForm() = default;
 void TMainForm::CreateActions()
 {
     for (const TCommandInfo& info : Commands) {
-        auto* action = new QAction(QString::fromLatin1(info.Caption), this);
-        action->setToolTip(QString::fromLatin1(info.Hint));
-        action->setStatusTip(QString::fromLatin1(info.Hint));
+        auto* action = new QAction(tr(info.Caption), this);
+        action->setToolTip(tr(info.Hint));
+        action->setStatusTip(tr(info.Hint));
         if (info.Image >= 0) action->setIcon(ProgramImage(info.Image));
         FActions[static_cast<std::size_t>(info.Command)] = action;
     }
@@ -161,15 +162,15 @@ void TMainForm::CreateMenus()
     const auto add = [this](QWidget* to, std::initializer_list<TCommand> commands) {
         for (TCommand command : commands) to->addAction(Action(command));
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     add(file, {TCommand::FileNew, TCommand::FileOpen, TCommand::FileSave, TCommand::FileSaveAs});
     file->addSeparator();
     add(file, {TCommand::FileExit});
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     add(edit, {TCommand::EditPoint, TCommand::EditConfig, TCommand::EditMessage, TCommand::EditPointList});
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     add(tools, {TCommand::SendData, TCommand::ToolsSendAll, TCommand::ReceiveData, TCommand::ToolsCompare,
                 TCommand::ToolsBackUp});
     tools->addSeparator();
@@ -177,13 +178,13 @@ void TMainForm::CreateMenus()
     tools->addSeparator();
     add(tools, {TCommand::ToolsDetect});
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, {TCommand::HelpAbout});
 }
 
 void TMainForm::CreateToolBar()
 {
-    QToolBar* bar = addToolBar(QStringLiteral("Commands"));
+    QToolBar* bar = addToolBar(tr("Commands"));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
@@ -228,8 +229,8 @@ void TMainForm::FormCreate()
 {
     UpdateActions();
     SetStatusPanel(0, FSession.Project().FileName());
-    SetStatusPanel(1, QStringLiteral("Equipment?"));
-    SetStatusPanel(2, QStringLiteral("Port?"));
+    SetStatusPanel(1, tr("Equipment?"));
+    SetStatusPanel(2, tr("Port?"));
     LogRichEdit->clear();
     Log(QStringLiteral("%1 - v%2").arg(QString::fromLatin1(ProgramName), QString::fromLatin1(ProgramVersion)));
     Log(QString::fromLatin1(ProgramNotice));
@@ -313,7 +314,7 @@ void TMainForm::SyncRecovery()
     }
     // Regenerate writes the project line list itself, as Save and Send do.
     if (!FRecovery.Keep(project.Regenerate(), project.FileName()))
-        statusBar()->showMessage(QStringLiteral("The recovery copy of the unsaved changes could not be written."), 8000);
+        statusBar()->showMessage(tr("The recovery copy of the unsaved changes could not be written."), 8000);
 }
 
 void TMainForm::OfferRecovery()
@@ -328,17 +329,18 @@ void TMainForm::OfferRecovery()
     if (const TFileResult read = FRecovery.Read(newest, text); !read) {
         // Not offered as a project, not deleted either: the user may know what to do with it.
         const QString aside = FRecovery.SetAside(newest);
-        const QString refused = QStringLiteral("The changes to %1 kept when the program ended on %2 cannot be restored: %3\n\n"
-                                               "The copy is kept as %4.")
-                                    .arg(name, DateTimeText(newest.Kept), read.Error, aside);
-        Log(QString(refused).replace(QStringLiteral("\n\n"), QStringLiteral(" ")));
-        FPrompter.Message(QString::fromLatin1(ApplicationTitle), refused, TMsgIcon::Warning);
+        // The log keeps its English line; the box speaks the user's language.
+        const char* refused = QT_TR_NOOP("The changes to %1 kept when the program ended on %2 cannot be restored: %3\n\n"
+                                         "The copy is kept as %4.");
+        const auto fill = [&](const QString& text) { return text.arg(name, DateTimeText(newest.Kept), read.Error, aside); };
+        Log(fill(QString::fromLatin1(refused)).replace(QStringLiteral("\n\n"), QStringLiteral(" ")));
+        FPrompter.Message(QString::fromLatin1(ApplicationTitle), fill(tr(refused)), TMsgIcon::Warning);
         return;
     }
     const TMsgButton answer = FPrompter.Message(
         QString::fromLatin1(ApplicationTitle),
-        QStringLiteral("The program ended on %1 without saving the changes to %2.\n\n"
-                       "Restore them? They come back as an unsaved project. Later keeps them for the next start.")
+        tr("The program ended on %1 without saving the changes to %2.\n\n"
+           "Restore them? They come back as an unsaved project. Later keeps them for the next start.")
             .arg(DateTimeText(newest.Kept), name),
         TMsgIcon::Question, TMsgButton::Restore | TMsgButton::Discard | TMsgButton::Later);
     if (answer == TMsgButton::Restore) {
@@ -375,7 +377,7 @@ void TMainForm::Progress(int done, int total)
 bool TMainForm::RefusedWhileBusy()
 {
     if (!FSession.Link().IsBusy()) return false;
-    statusBar()->showMessage(QStringLiteral("Please wait: the instrument operation is still running."), 4000);
+    statusBar()->showMessage(tr("Please wait: the instrument operation is still running."), 4000);
     return true;
 }
 
@@ -484,21 +486,21 @@ void TMainForm::ToolsCompareExecute()
     if (RefusedWhileBusy()) return;
     TComparison comparison;
     RunCommand(TCommand::ToolsCompare, [this, &comparison] { comparison = FSession.Compare(); });
-    const QString caption = QStringLiteral("Compare with instrument");
+    const QString caption = tr("Compare with instrument");
     if (comparison.Result != TTransferResult::Complete) {
         if (comparison.Result != TTransferResult::Busy)
-            FPrompter.Message(caption, QStringLiteral("The instrument could not be read: see the log."), TMsgIcon::Error);
+            FPrompter.Message(caption, tr("The instrument could not be read: see the log."), TMsgIcon::Error);
         return;
     }
     if (comparison.Differences.isEmpty()) {
-        FPrompter.Message(caption, QStringLiteral("The instrument holds the settings of the project."), TMsgIcon::Information);
+        FPrompter.Message(caption, tr("The instrument holds the settings of the project."), TMsgIcon::Information);
         return;
     }
     constexpr int Shown = 20;
     QStringList text = comparison.Differences.mid(0, Shown);
-    if (comparison.Differences.size() > Shown) text << QStringLiteral("... and %1 more, all in the log.").arg(comparison.Differences.size() - Shown);
+    if (comparison.Differences.size() > Shown) text << tr("... and %1 more, all in the log.").arg(comparison.Differences.size() - Shown);
     FPrompter.Message(caption,
-                      QStringLiteral("%1 settings differ between the project and the instrument:\n\n")
+                      tr("%1 settings differ between the project and the instrument:\n\n")
                               .arg(comparison.Differences.size()) + text.join(QLatin1Char('\n')),
                       TMsgIcon::Warning);
 }
@@ -542,8 +544,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
         if (!FClosingForSignal)
             FPrompter.Message(QString::fromLatin1(ApplicationTitle),
                               FSession.Link().IsBusy()
-                                  ? QStringLiteral("The instrument operation is still running. Close the program when it has ended.")
-                                  : QStringLiteral("Close the terminal first."),
+                                  ? tr("The instrument operation is still running. Close the program when it has ended.")
+                                  : tr("Close the terminal first."),
                               TMsgIcon::Information);
         event->ignore();
         return;
@@ -571,8 +573,8 @@ bool TMainForm::SaveLogFile()
     const TFileResult saved = SaveTextLines(FLogFileName, lines);
     if (!saved) {
         // Said once; the program still closes so the user is never stuck.
-        FPrompter.Message(QStringLiteral("Orvantis error"),
-                          QStringLiteral("The log file %1 could not be written.\n\n%2").arg(FLogFileName, saved.Error),
+        FPrompter.Message(tr("Orvantis error"),
+                          tr("The log file %1 could not be written.\n\n%2").arg(FLogFileName, saved.Error),
                           TMsgIcon::Error);
     }
     return saved.Ok;

@@ -14,6 +14,7 @@
 #include "ScratchPad.h"
 #include "StopSignals.h"
 #include "Terminal.h"
+#include "Translations.h"
 #include "UserFiles.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char* argv[])
 {
     orvantis::TStopSignals::Hold();
     QApplication app(argc, argv);
+    orvantis::InstallTranslations(app);
     QApplication::setApplicationName(QString::fromLatin1(orvantis::ApplicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(orvantis::ProgramVersion));
     try {

@@ -9,6 +9,7 @@
 #include "ProgramInfo.h"
 #include "ProjectCommands.h"
 #include "TermCommand.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 
@@ -64,16 +65,26 @@ constexpr TCommandEntry CommandTable[] = {
     {"show", RunShow},       {"diff", RunDiff},       {"points", RunPoints},
 };
 
+// The help is in the user's language; everything else orvantis-cli prints
+// stays as it is, for the scripts and people that read it.
+bool AsksForHelp(const QStringList& arguments)
+{
+    for (const char* option : {"-h", "-?", "--help", "--help-all"})
+        if (arguments.contains(QLatin1String(option))) return true;
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    if (AsksForHelp(QCoreApplication::arguments())) InstallTranslations(app);
     QCoreApplication::setApplicationName(QStringLiteral("orvantis-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate("orvantis-cli", 
         "Prepares and converts Orvantis+ project files (.pro) without the window.\n\n"
         "Commands:\n"
         "  new OUT.pro             a new project with the factory defaults, saved as OUT.pro\n"
@@ -100,25 +111,25 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption modelOption(QStringLiteral("model"),
-                                         QStringLiteral("Instrument model: dvbt2, isdbt, base, or its model table row "
+                                         QCoreApplication::translate("orvantis-cli", "Instrument model: dvbt2, isdbt, base, or its model table row "
                                                         "(15 = dvbt2, 16 = isdbt, 14 = base)."),
                                          QStringLiteral("MODEL"), QStringLiteral("0"));
-    const QCommandLineOption fwOption(QStringLiteral("fw"), QStringLiteral("Instrument firmware version."),
+    const QCommandLineOption fwOption(QStringLiteral("fw"), QCoreApplication::translate("orvantis-cli", "Instrument firmware version."),
                                       QStringLiteral("VERSION"), QStringLiteral("3.0"));
     parser.addOption(modelOption);
     parser.addOption(fwOption);
     parser.addOption({QStringLiteral("force"),
-                      QStringLiteral("send, resave, points, verify, show, diff: take a project that did not load whole "
+                      QCoreApplication::translate("orvantis-cli", "send, resave, points, verify, show, diff: take a project that did not load whole "
                                      "(the settings after the line that stopped it at their defaults).")});
-    parser.addOption({QStringLiteral("no-backup"), QStringLiteral("send: do not back up the instrument's settings first.")});
+    parser.addOption({QStringLiteral("no-backup"), QCoreApplication::translate("orvantis-cli", "send: do not back up the instrument's settings first.")});
     parser.addOption({QStringLiteral("backup-dir"),
-                      QStringLiteral("send: the folder of the backups (default ~/.local/share/orvantis/backups)."),
+                      QCoreApplication::translate("orvantis-cli", "send: the folder of the backups (default ~/.local/share/orvantis/backups)."),
                       QStringLiteral("DIR")});
-    parser.addOption({QStringLiteral("verify"), QStringLiteral("send: read the instrument back and compare afterwards.")});
-    parser.addOption({QStringLiteral("all"), QStringLiteral("detect, send, receive: every instrument at once, one per port.")});
-    parser.addOption({QStringLiteral("ports"), QStringLiteral("with --all: only these ports, e.g. COM2,COM5-COM9."),
+    parser.addOption({QStringLiteral("verify"), QCoreApplication::translate("orvantis-cli", "send: read the instrument back and compare afterwards.")});
+    parser.addOption({QStringLiteral("all"), QCoreApplication::translate("orvantis-cli", "detect, send, receive: every instrument at once, one per port.")});
+    parser.addOption({QStringLiteral("ports"), QCoreApplication::translate("orvantis-cli", "with --all: only these ports, e.g. COM2,COM5-COM9."),
                       QStringLiteral("LIST")});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, show, diff, points, ports, detect, receive, send, verify or term"));
+    parser.addPositionalArgument(QCoreApplication::translate("orvantis-cli", "command"), QCoreApplication::translate("orvantis-cli", "new, resave, show, diff, points, ports, detect, receive, send, verify or term"));
     if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::printf("%s", qPrintable(parser.helpText()));

@@ -15,6 +15,7 @@
 
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace orvantis {
 
@@ -43,6 +44,7 @@ private:
     TPointWords RowWords(int row) const;
     std::variant<TPointEntry, TCellProblem> ReadRow(int row) const;
     void CheckRow(int row);
+    void NameCell(QTableWidgetItem* item);
     // The first row that fails, after telling the user why; nothing when all pass.
     std::optional<int> RefuseFailingRow(const QString& action);
     // Takes CSV text over the rows on screen, every row or none.
