@@ -18,6 +18,7 @@
 #include "ScriptedPrompter.h"
 #include "SendAllDlg.h"
 #include "Translations.h"
+#include "WrapUpDown.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -26,6 +27,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -245,4 +247,46 @@ TEST(Accessibility, PointListCellsReadWithTheirPointAndColumn)
     QAccessibleInterface* cell = list->tableInterface()->cellAt(5, 1);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Point 6, Frequency (KHz), 474000.0"));
+}
+
+// Keyboard alone: a button that takes no focus is a spinner's arrow (its
+// field's arrow keys stand for it), a tool bar's (the menus have its
+// commands) or the table's corner (Ctrl+A); and in each shipped language every
+// menu and every entry of a menu has an Alt letter of its own. (The English
+// texts are kept as they have always been.)
+TEST(Accessibility, EveryCommandIsReachableByKeyboardInEachLanguage)
+{
+    for (const char* locale : {"C", "pt_BR.UTF-8", "es_ES.UTF-8"}) {
+        const bool translated = locale != std::string_view("C");
+        SetLocale("", locale);
+        InstallTranslations(*qApp);
+        TWindows windows;
+        RemoveTranslators();
+        QStringList problems;
+        const auto checkKeys = [&](const QString& where, const QList<QAction*>& actions) {
+            QMap<QChar, QString> taken;
+            for (const QAction* action : actions) {
+                if (action->isSeparator()) continue;
+                const qsizetype amp = action->text().indexOf(QLatin1Char('&'));
+                const QChar key = amp < 0 ? QChar() : action->text().at(amp + 1).toLower();
+                if (key.isNull()) problems << where + QStringLiteral(": no key for ") + action->text();
+                else if (taken.contains(key)) problems << where + QStringLiteral(": ") + taken[key] + QStringLiteral(" and ") + action->text();
+                taken[key] = action->text();
+            }
+        };
+        for (QWidget* window : windows.All) {
+            for (const QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+                if (!translated) continue;
+                checkKeys(QStringLiteral("menu bar"), bar->actions());
+                for (const QAction* menu : bar->actions()) checkKeys(menu->text(), menu->menu()->actions());
+            }
+            for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                if (button->window() == window && button->focusPolicy() == Qt::NoFocus &&
+                    !qobject_cast<TWrapUpDown*>(button->parentWidget()) && !button->parentWidget()->inherits("QToolBar") &&
+                    !button->parentWidget()->inherits("QMenuBar") && !button->parentWidget()->inherits("QAbstractItemView"))
+                    problems << QStringLiteral("no focus: ") + button->objectName();
+        }
+        EXPECT_TRUE(problems.isEmpty()) << locale << ":\n" << qPrintable(problems.join(QLatin1Char('\n')));
+    }
+    SetLocale("", "C");
 }
