@@ -18,6 +18,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace orvantis {
 
 namespace {
@@ -208,10 +210,15 @@ void TMainForm::CreateStatusBar()
     // pointer, "Please wait") hides the status bar's ordinary widgets. So the
     // three panels are permanent ones, and the message shows in a label of
     // its own after them.
+    // The panels keep their widths, widened where a language's first texts
+    // ("Equipment?", "Port?") need more.
+    const QString firstTexts[3] = {QString(), tr("Equipment?"), tr("Port?")};
     for (int i = 0; i < 3; ++i) {
         FStatusPanels[i] = new QLabel(this);
         FStatusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        FStatusPanels[i]->setFixedWidth(StatusPanelWidths[i]);
+        const int frame = 2 * FStatusPanels[i]->frameWidth() + 2 * FStatusPanels[i]->margin();
+        FStatusPanels[i]->setFixedWidth(
+            std::max(StatusPanelWidths[i], FStatusPanels[i]->fontMetrics().horizontalAdvance(firstTexts[i]) + frame + 4));
         statusBar()->addPermanentWidget(FStatusPanels[i]);
     }
     auto* message = new QLabel(this);

@@ -290,3 +290,23 @@ TEST(Accessibility, EveryCommandIsReachableByKeyboardInEachLanguage)
     }
     SetLocale("", "C");
 }
+
+// A label of a fixed width (the status bar's panels) must hold its longest
+// translation.
+TEST(WindowTexts, NoFixedWidthLabelCutsItsTextInAnyLanguage)
+{
+    for (const char* locale : {"C", "pt_BR.UTF-8", "es_ES.UTF-8"}) {
+        SetLocale("", locale);
+        InstallTranslations(*qApp);
+        TWindows windows;
+        RemoveTranslators();
+        for (QWidget* window : windows.All) {
+            for (const QLabel* label : window->findChildren<QLabel*>()) {
+                if (label->minimumWidth() != label->maximumWidth() || label->text().isEmpty()) continue;
+                EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(label->text()))
+                    << locale << ": " << qPrintable(label->text());
+            }
+        }
+    }
+    SetLocale("", "C");
+}
