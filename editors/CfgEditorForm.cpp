@@ -209,6 +209,7 @@ QGroupBox* TCfgEditorDlg::BuildBand(int band)
 
     c.InitialChar = NewList(QStringLiteral("InitialChar") + n, InitialCharItems(), c.GroupBox);
     c.InitialChar->setMaxVisibleItems(14);
+    c.InitialChar->setItemData(0, tr("Blank"), Qt::AccessibleTextRole);  // a screen reader says nothing for " "
     grid->addWidget(NewLabel(tr("Initial Char"), c.InitialChar, c.GroupBox), 5, 0);
     grid->addWidget(c.InitialChar, 5, 1);
     OnExit(c.InitialChar, [this, band] { InitialCharExit(band); });

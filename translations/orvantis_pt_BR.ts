@@ -282,6 +282,10 @@ Comandos:
         <source>Initial Index</source>
         <translation>Índice inicial</translation>
     </message>
+    <message>
+        <source>Blank</source>
+        <translation>Em branco</translation>
+    </message>
 </context>
 <context>
     <name>orvantis::TConsoleWindow</name>
