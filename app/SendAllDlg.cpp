@@ -3,6 +3,7 @@
 #include "PortMap.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -16,6 +17,14 @@
 namespace orvantis {
 
 namespace {
+
+// The fleet's phases and plain outcomes ("sending", "sent") are its log's
+// words; the rows show them in the user's language. An outcome with details
+// stays as the log has it.
+QString FleetWord(const QString& word)
+{
+    return QCoreApplication::translate("orvantis::TFleet", word.toUtf8().constData());
+}
 
 // Rows beyond this many scroll.
 constexpr int RowsShown = 12;
@@ -115,7 +124,7 @@ void TSendAllDlg::OnFound(int port, const QString& name, const QString& versionT
 
 void TSendAllDlg::OnPhase(int port, const QString& phase)
 {
-    if (FRows.contains(port)) FRows[port].State->setText(phase + QStringLiteral("..."));
+    if (FRows.contains(port)) FRows[port].State->setText(FleetWord(phase) + QStringLiteral("..."));
 }
 
 void TSendAllDlg::OnProgress(int port, int done, int total)
@@ -131,7 +140,7 @@ void TSendAllDlg::OnPortDone(const TFleetRow& row)
     if (!FRows.contains(row.PortIndex)) return;
     const TPortRow& widgets = FRows[row.PortIndex];
     const QString seconds = QString::number(static_cast<double>(row.Milliseconds) / 1000.0, 'f', 1);
-    widgets.State->setText(QStringLiteral("%1 (%2 s)").arg(row.Outcome, seconds));
+    widgets.State->setText(QStringLiteral("%1 (%2 s)").arg(FleetWord(row.Outcome), seconds));
     widgets.State->setToolTip(row.File.isEmpty() ? QString() : tr("Backup: ") + row.File);
     QPalette palette = widgets.State->palette();
     // A port that would not open may hide an instrument: shown as a failure, not greyed.
@@ -147,7 +156,7 @@ void TSendAllDlg::OnPortDone(const TFleetRow& row)
 
 void TSendAllDlg::OnFinished()
 {
-    QString verdict = FleetVerdict(FFleet.Rows(), TFleetOperation::Send);
+    QString verdict = FleetVerdict(FFleet.Rows(), TFleetOperation::Send, true);
     verdict[0] = verdict[0].toUpper();
     FHeadline->setText(verdict + tr(". The log holds every port's lines and the table."));
     FCloseBtn->setEnabled(true);

@@ -84,7 +84,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("orvantis-cli", 
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "orvantis-cli",
         "Prepares and converts Orvantis+ project files (.pro) without the window.\n\n"
         "Commands:\n"
         "  new OUT.pro             a new project with the factory defaults, saved as OUT.pro\n"
@@ -110,26 +111,42 @@ int main(int argc, char* argv[])
         "  term [COMn]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)"));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption modelOption(QStringLiteral("model"),
-                                         QCoreApplication::translate("orvantis-cli", "Instrument model: dvbt2, isdbt, base, or its model table row "
-                                                        "(15 = dvbt2, 16 = isdbt, 14 = base)."),
-                                         QStringLiteral("MODEL"), QStringLiteral("0"));
-    const QCommandLineOption fwOption(QStringLiteral("fw"), QCoreApplication::translate("orvantis-cli", "Instrument firmware version."),
+    const QCommandLineOption modelOption(
+        QStringLiteral("model"),
+        QCoreApplication::translate("orvantis-cli",
+                                    "Instrument model: dvbt2, isdbt, base, or its model table row "
+                                    "(15 = dvbt2, 16 = isdbt, 14 = base)."),
+        QStringLiteral("MODEL"), QStringLiteral("0"));
+    const QCommandLineOption fwOption(QStringLiteral("fw"),
+                                      QCoreApplication::translate("orvantis-cli", "Instrument firmware version."),
                                       QStringLiteral("VERSION"), QStringLiteral("3.0"));
     parser.addOption(modelOption);
     parser.addOption(fwOption);
-    parser.addOption({QStringLiteral("force"),
-                      QCoreApplication::translate("orvantis-cli", "send, resave, points, verify, show, diff: take a project that did not load whole "
+    parser.addOption(
+        {QStringLiteral("force"),
+         QCoreApplication::translate("orvantis-cli",
+                                     "send, resave, points, verify, show, diff: take a project that did not load whole "
                                      "(the settings after the line that stopped it at their defaults).")});
-    parser.addOption({QStringLiteral("no-backup"), QCoreApplication::translate("orvantis-cli", "send: do not back up the instrument's settings first.")});
+    parser.addOption(
+        {QStringLiteral("no-backup"),
+         QCoreApplication::translate("orvantis-cli", "send: do not back up the instrument's settings first.")});
     parser.addOption({QStringLiteral("backup-dir"),
-                      QCoreApplication::translate("orvantis-cli", "send: the folder of the backups (default ~/.local/share/orvantis/backups)."),
+                      QCoreApplication::translate(
+                          "orvantis-cli", "send: the folder of the backups (default ~/.local/share/orvantis/backups)."),
                       QStringLiteral("DIR")});
-    parser.addOption({QStringLiteral("verify"), QCoreApplication::translate("orvantis-cli", "send: read the instrument back and compare afterwards.")});
-    parser.addOption({QStringLiteral("all"), QCoreApplication::translate("orvantis-cli", "detect, send, receive: every instrument at once, one per port.")});
-    parser.addOption({QStringLiteral("ports"), QCoreApplication::translate("orvantis-cli", "with --all: only these ports, e.g. COM2,COM5-COM9."),
+    parser.addOption(
+        {QStringLiteral("verify"),
+         QCoreApplication::translate("orvantis-cli", "send: read the instrument back and compare afterwards.")});
+    parser.addOption(
+        {QStringLiteral("all"), QCoreApplication::translate(
+                                    "orvantis-cli", "detect, send, receive: every instrument at once, one per port.")});
+    parser.addOption({QStringLiteral("ports"),
+                      QCoreApplication::translate("orvantis-cli", "with --all: only these ports, e.g. COM2,COM5-COM9."),
                       QStringLiteral("LIST")});
-    parser.addPositionalArgument(QCoreApplication::translate("orvantis-cli", "command"), QCoreApplication::translate("orvantis-cli", "new, resave, show, diff, points, ports, detect, receive, send, verify or term"));
+    parser.addPositionalArgument(
+        QCoreApplication::translate("orvantis-cli", "command"),
+        QCoreApplication::translate("orvantis-cli",
+                                    "new, resave, show, diff, points, ports, detect, receive, send, verify or term"));
     if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::printf("%s", qPrintable(parser.helpText()));

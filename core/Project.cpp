@@ -28,9 +28,10 @@ TProject::TProject(const IEquipmentIdentity& identity, IPrompter& prompter, TLog
 bool TProject::QuerySave()
 {
     if (!FProjectOpen || !FModified) return true;
-    const TMsgButton answer =
-        FPrompter.Message(QCoreApplication::translate("orvantis::TProject", "Orvantis Editor"), QCoreApplication::translate("orvantis::TProject", "The current file has been modified. Save changes?"),
-                          TMsgIcon::Question, TMsgButton::Yes | TMsgButton::No | TMsgButton::Cancel);
+    const TMsgButton answer = FPrompter.Message(
+        QCoreApplication::translate("orvantis::TProject", "Orvantis Editor"),
+        QCoreApplication::translate("orvantis::TProject", "The current file has been modified. Save changes?"),
+        TMsgIcon::Question, TMsgButton::Yes | TMsgButton::No | TMsgButton::Cancel);
     switch (answer) {
     case TMsgButton::Yes:
         Save();
@@ -77,7 +78,10 @@ bool TProject::Open()
     const bool binary = std::any_of(lines.begin(), lines.end(),
                                     [](const std::string& line) { return line.find('\0') != std::string::npos; });
     if (binary) {
-        FPrompter.Message(ErrorCaption(), QCoreApplication::translate("orvantis::TProject", "The file %1 is not a text file.").arg(*chosen), TMsgIcon::Error);
+        FPrompter.Message(
+            ErrorCaption(),
+            QCoreApplication::translate("orvantis::TProject", "The file %1 is not a text file.").arg(*chosen),
+            TMsgIcon::Error);
         return false;
     }
     FProjectLines = std::move(lines);
@@ -90,7 +94,8 @@ bool TProject::Open()
     for (std::size_t i = 0; i < FProjectLines.size() && i < 3; ++i) FLog(DecodeText(FProjectLines[i]));
     if (IsPartlyLoaded()) {
         FLog(PartLoadText());
-        FPrompter.Message(QCoreApplication::translate("orvantis::TProject", "Warning"), PartLoadText(true), TMsgIcon::Warning);
+        FPrompter.Message(QCoreApplication::translate("orvantis::TProject", "Warning"), PartLoadText(true),
+                          TMsgIcon::Warning);
     }
     return true;
 }
@@ -111,7 +116,8 @@ bool TProject::ConfirmPartLoad()
 {
     if (!IsPartlyLoaded()) return true;
     if (FPrompter.Confirm(QCoreApplication::translate("orvantis::TProject", "Warning"),
-                          PartLoadText(true) + QCoreApplication::translate("orvantis::TProject",
+                          PartLoadText(true) + QCoreApplication::translate(
+                                                   "orvantis::TProject",
                                                    ".\n\nSave it all the same? The file will hold those defaults "
                                                    "in place of that line and the lines after it.")))
         return true;
@@ -222,7 +228,10 @@ bool TProject::WriteFile(const QString& path)
 {
     if (const TFileResult written = SaveTextLines(path, FProjectLines); !written) {
         FModified = true;
-        FPrompter.Message(ErrorCaption(), QCoreApplication::translate("orvantis::TProject", "Unable to save the file\n\n") + written.Error, TMsgIcon::Error);
+        FPrompter.Message(
+            ErrorCaption(),
+            QCoreApplication::translate("orvantis::TProject", "Unable to save the file\n\n") + written.Error,
+            TMsgIcon::Error);
         return false;
     }
     return true;

@@ -90,8 +90,10 @@ TTransferResult TSession::ReadInstrument()
     if (!start.Problem.isEmpty()) FHost.Log(start.Problem);
 
     if (FLink.ReadAreas(ReadPlan(FProject.Profile()), FProject.Profile()) > 0) {
-        FPrompter.Message(QCoreApplication::translate("orvantis::TSession", "Warning"), QCoreApplication::translate("orvantis::TSession", "Error loading equipment data. Using default."),
-                          TMsgIcon::Warning);
+        FPrompter.Message(
+            QCoreApplication::translate("orvantis::TSession", "Warning"),
+            QCoreApplication::translate("orvantis::TSession", "Error loading equipment data. Using default."),
+            TMsgIcon::Warning);
         return TTransferResult::Incomplete;
     }
     FHost.Log(QStringLiteral("received data from remote equipment"));
@@ -104,9 +106,10 @@ TTransferResult TSession::ReadInstrument()
 bool TSession::ConfirmPartLoad()
 {
     if (!FProject.IsPartlyLoaded() || FSendOptions.PartLoadAccepted) return true;
-    return FPrompter.Confirm(QCoreApplication::translate("orvantis::TSession", "Warning"),
-                             FProject.PartLoadText(true) +
-                                 QCoreApplication::translate("orvantis::TSession", ".\n\nSend it to the instrument all the same?"));
+    return FPrompter.Confirm(
+        QCoreApplication::translate("orvantis::TSession", "Warning"),
+        FProject.PartLoadText(true) +
+            QCoreApplication::translate("orvantis::TSession", ".\n\nSend it to the instrument all the same?"));
 }
 
 TTransferResult TSession::Send()
@@ -142,11 +145,12 @@ TTransferResult TSession::WriteInstrument()
         if (!problem.isEmpty()) {
             FHost.Log(QStringLiteral("no backup of the instrument: ") + problem);
             if (!FSendOptions.AskToSendWithoutBackup ||
-                !FPrompter.Confirm(QCoreApplication::translate("orvantis::TSession", "Warning"),
-                                   QCoreApplication::translate("orvantis::TSession",
-                                                               "The instrument's settings could not be backed up: %1.\n\n"
-                                                               "Send without a backup?")
-                                       .arg(problem))) {
+                !FPrompter.Confirm(
+                    QCoreApplication::translate("orvantis::TSession", "Warning"),
+                    QCoreApplication::translate("orvantis::TSession",
+                                                "The instrument's settings could not be backed up: %1.\n\n"
+                                                "Send without a backup?")
+                        .arg(problem))) {
                 FHost.Log(QStringLiteral("nothing sent"));
                 return TTransferResult::Cancelled;
             }
@@ -214,7 +218,8 @@ TComparison TSession::Compare(bool afterReset)
             // As Receive and Send: without a port object nothing is read,
             // and no comparison can say anything.
             const TExchangeStart start = FLink.OpenExchange();
-            if (!start.HasPort) return Unable(QCoreApplication::translate("orvantis::TSession", "Unable to read the equipment"));
+            if (!start.HasPort)
+                return Unable(QCoreApplication::translate("orvantis::TSession", "Unable to read the equipment"));
             if (!start.Problem.isEmpty()) FHost.Log(start.Problem);
             problem = ReadQuietly(instrument);
         } catch (...) {

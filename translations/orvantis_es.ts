@@ -381,6 +381,73 @@ Comandos:
     </message>
 </context>
 <context>
+    <name>orvantis::TFleet</name>
+    <message>
+        <source>; %1 would not open</source>
+        <translation>; %1 no se pudo abrir</translation>
+    </message>
+    <message>
+        <source>no instrument answered on the %1 ports tried</source>
+        <translation>ningún instrumento respondió en los %1 puertos probados</translation>
+    </message>
+    <message>
+        <source>1 instrument found</source>
+        <translation>1 instrumento encontrado</translation>
+    </message>
+    <message>
+        <source>%1 instruments found</source>
+        <translation>%1 instrumentos encontrados</translation>
+    </message>
+    <message>
+        <source>sent to %1 of %2 instruments</source>
+        <translation>enviado a %1 de %2 instrumentos</translation>
+    </message>
+    <message>
+        <source>received from %1 of %2 instruments</source>
+        <translation>recibido de %1 de %2 instrumentos</translation>
+    </message>
+    <message>
+        <source>backing up</source>
+        <translation>haciendo copia de seguridad</translation>
+    </message>
+    <message>
+        <source>receiving</source>
+        <translation>recibiendo</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>enviando</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>enviado</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>recibido</translation>
+    </message>
+    <message>
+        <source>detecting</source>
+        <translation>detectando</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>no disponible</translation>
+    </message>
+    <message>
+        <source>not used</source>
+        <translation>no usado</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>encontrado</translation>
+    </message>
+    <message>
+        <source>an unexpected failure</source>
+        <translation>un fallo inesperado</translation>
+    </message>
+</context>
+<context>
     <name>orvantis::TFormDialog</name>
     <message>
         <source>OK</source>

@@ -381,6 +381,73 @@ Comandos:
     </message>
 </context>
 <context>
+    <name>orvantis::TFleet</name>
+    <message>
+        <source>; %1 would not open</source>
+        <translation>; %1 não abriu</translation>
+    </message>
+    <message>
+        <source>no instrument answered on the %1 ports tried</source>
+        <translation>nenhum instrumento respondeu nas %1 portas testadas</translation>
+    </message>
+    <message>
+        <source>1 instrument found</source>
+        <translation>1 instrumento encontrado</translation>
+    </message>
+    <message>
+        <source>%1 instruments found</source>
+        <translation>%1 instrumentos encontrados</translation>
+    </message>
+    <message>
+        <source>sent to %1 of %2 instruments</source>
+        <translation>enviado a %1 de %2 instrumentos</translation>
+    </message>
+    <message>
+        <source>received from %1 of %2 instruments</source>
+        <translation>recebido de %1 de %2 instrumentos</translation>
+    </message>
+    <message>
+        <source>backing up</source>
+        <translation>fazendo backup</translation>
+    </message>
+    <message>
+        <source>receiving</source>
+        <translation>recebendo</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>enviando</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>enviado</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>recebido</translation>
+    </message>
+    <message>
+        <source>detecting</source>
+        <translation>detectando</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>indisponível</translation>
+    </message>
+    <message>
+        <source>not used</source>
+        <translation>não usada</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>encontrado</translation>
+    </message>
+    <message>
+        <source>an unexpected failure</source>
+        <translation>uma falha inesperada</translation>
+    </message>
+</context>
+<context>
     <name>orvantis::TFormDialog</name>
     <message>
         <source>OK</source>
