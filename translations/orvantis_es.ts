@@ -168,7 +168,7 @@ Comandos:
     </message>
     <message>
         <source>reference value for PASS installation</source>
-        <translation>valor de referencia para instalación APTA</translation>
+        <translation>valor de referencia para una instalación PASS</translation>
     </message>
     <message>
         <source>MER threshold for high quality signal: </source>
@@ -330,7 +330,7 @@ Comandos:
     </message>
     <message>
         <source>Standard</source>
-        <translation>Norma</translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>BW Filter</source>
@@ -590,7 +590,7 @@ Comandos:
     </message>
     <message>
         <source>&amp;Monitor</source>
-        <translation>Mo&amp;nitor</translation>
+        <translation>Mo&amp;nitorizar</translation>
     </message>
     <message>
         <source>Remote control</source>
@@ -787,7 +787,7 @@ Restore them? They come back as an unsaved project. Later keeps them for the nex
     </message>
     <message>
         <source>Standard</source>
-        <translation>Norma</translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>BW Filter</source>

@@ -168,7 +168,7 @@ Comandos:
     </message>
     <message>
         <source>reference value for PASS installation</source>
-        <translation>valor de referência para instalação APROVADA</translation>
+        <translation>valor de referência para uma instalação PASS</translation>
     </message>
     <message>
         <source>MER threshold for high quality signal: </source>
@@ -590,7 +590,7 @@ Comandos:
     </message>
     <message>
         <source>&amp;Monitor</source>
-        <translation>Mo&amp;nitor</translation>
+        <translation>Mo&amp;nitorar</translation>
     </message>
     <message>
         <source>Remote control</source>
