@@ -22,6 +22,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace orvantis {
 
 namespace {
@@ -35,31 +37,52 @@ struct TCommandInfo {
     int Image;  // -1: none
 };
 
+// Caption and hint are translated where the actions are made.
 constexpr TCommandInfo Commands[] = {
-    {TCommand::FileNew, "&New", "Create file", ImageNew},
-    {TCommand::FileOpen, "&Open", "Open file", ImageOpen},
-    {TCommand::FileSave, "&Save", "Save file", ImageSave},
-    {TCommand::FileSaveAs, "Save &As", "Save file as", -1},
-    {TCommand::FileExit, "E&xit", "Exit application", ImageExit},
-    {TCommand::EditPoint, "&Point", "Edit detection points", ImagePoints},
-    {TCommand::EditConfig, "&Config", "Edit equipment configuration", ImageConfig},
-    {TCommand::EditMessage, "&Message", "Edit text messages", ImageMessages},
-    {TCommand::EditPointList, "Point &List...", "Edit every detection point in one list", -1},
-    {TCommand::EditChannelPlans, "C&hannel Plans...", "Set a scan band from a country's channel plan", -1},
-    {TCommand::SendData, "&Send", "Send data to equipment", ImageSend},
-    {TCommand::ToolsSendAll, "Send to &All Instruments...", "Send the project to every instrument at once", -1},
-    {TCommand::ReceiveData, "&Receive", "Receive data from the equipment", ImageReceive},
-    {TCommand::ToolsCompare, "&Compare with instrument", "Read the equipment and compare it with the project", -1},
-    {TCommand::ToolsBackUp, "&Back up before Send", "Keep a copy of the equipment's settings before every send", -1},
-    {TCommand::ToolsSendChanges, QT_TRANSLATE_NOOP("TMainForm", "Send Only C&hanges"),
-     QT_TRANSLATE_NOOP("TMainForm", "Write only the records that differ from what the equipment holds"), -1},
-    {TCommand::ToolsBackups, QT_TRANSLATE_NOOP("TMainForm", "Instrument Bac&kups..."),
-     QT_TRANSLATE_NOOP("TMainForm", "Find, compare and restore the backups that every send leaves"), -1},
-    {TCommand::ToolsEditor, "&Editor", "Text editor application", ImageEditor},
-    {TCommand::ToolsTerm, "&Terminal", "Terminal for remote control", ImageTerminal},
-    {TCommand::ToolsMonitor, "&Monitor", "Remote control", ImageMonitor},
-    {TCommand::ToolsDetect, "&Detect", "Detect COM port", ImageDetectNotFound},
-    {TCommand::HelpAbout, "&About", "Show application info", ImageAbout},
+    {TCommand::FileNew, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&New"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Create file"), ImageNew},
+    {TCommand::FileOpen, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Open"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Open file"), ImageOpen},
+    {TCommand::FileSave, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Save"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Save file"), ImageSave},
+    {TCommand::FileSaveAs, QT_TRANSLATE_NOOP("orvantis::TMainForm", "Save &As"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Save file as"), -1},
+    {TCommand::FileExit, QT_TRANSLATE_NOOP("orvantis::TMainForm", "E&xit"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Exit application"), ImageExit},
+    {TCommand::EditPoint, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Point"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Edit detection points"), ImagePoints},
+    {TCommand::EditConfig, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Config"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Edit equipment configuration"), ImageConfig},
+    {TCommand::EditMessage, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Message"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Edit text messages"), ImageMessages},
+    {TCommand::EditPointList, QT_TRANSLATE_NOOP("orvantis::TMainForm", "Point &List..."),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Edit every detection point in one list"), -1},
+    {TCommand::EditChannelPlans, QT_TRANSLATE_NOOP("orvantis::TMainForm", "C&hannel Plans..."),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Set a scan band from a country's channel plan"), -1},
+    {TCommand::SendData, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Send"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Send data to equipment"), ImageSend},
+    {TCommand::ToolsSendAll, QT_TRANSLATE_NOOP("orvantis::TMainForm", "Send to &All Instruments..."),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Send the project to every instrument at once"), -1},
+    {TCommand::ReceiveData, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Receive"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Receive data from the equipment"), ImageReceive},
+    {TCommand::ToolsCompare, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Compare with instrument"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Read the equipment and compare it with the project"), -1},
+    {TCommand::ToolsBackUp, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Back up before Send"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Keep a copy of the equipment's settings before every send"), -1},
+    {TCommand::ToolsSendChanges, QT_TRANSLATE_NOOP("orvantis::TMainForm", "Send Only C&hanges"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Write only the records that differ from what the equipment holds"), -1},
+    {TCommand::ToolsBackups, QT_TRANSLATE_NOOP("orvantis::TMainForm", "Instrument Bac&kups..."),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Find, compare and restore the backups that every send leaves"), -1},
+    {TCommand::ToolsEditor, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Editor"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Text editor application"), ImageEditor},
+    {TCommand::ToolsTerm, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Terminal"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Terminal for remote control"), ImageTerminal},
+    {TCommand::ToolsMonitor, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Monitor"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Remote control"), ImageMonitor},
+    {TCommand::ToolsDetect, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Detect"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Detect COM port"), ImageDetectNotFound},
+    {TCommand::HelpAbout, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&About"),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Show application info"), ImageAbout},
 };
 static_assert(std::size(Commands) == static_cast<std::size_t>(TCommand::Count));
 
@@ -77,6 +100,7 @@ TMainForm::TMainForm(IPrompter& prompter, TDeviceFactory deviceFactory, QWidget*
     LogRichEdit = new QPlainTextEdit(this);
     LogRichEdit->setObjectName(QStringLiteral("LogRichEdit"));
     LogRichEdit->setReadOnly(true);
+    LogRichEdit->setAccessibleName(tr("Log"));
     LogRichEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     LogRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     LogRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -98,9 +122,9 @@ TMainForm::~TMainForm() = default;
 void TMainForm::CreateActions()
 {
     for (const TCommandInfo& info : Commands) {
-        auto* action = new QAction(QString::fromLatin1(info.Caption), this);
-        action->setToolTip(QString::fromLatin1(info.Hint));
-        action->setStatusTip(QString::fromLatin1(info.Hint));
+        auto* action = new QAction(tr(info.Caption), this);
+        action->setToolTip(tr(info.Hint));
+        action->setStatusTip(tr(info.Hint));
         if (info.Image >= 0) action->setIcon(ProgramImage(info.Image));
         FActions[static_cast<std::size_t>(info.Command)] = action;
     }
@@ -188,16 +212,16 @@ void TMainForm::CreateMenus()
     const auto add = [this](QWidget* to, std::initializer_list<TCommand> commands) {
         for (TCommand command : commands) to->addAction(Action(command));
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     add(file, {TCommand::FileNew, TCommand::FileOpen, TCommand::FileSave, TCommand::FileSaveAs});
     file->addSeparator();
     add(file, {TCommand::FileExit});
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     add(edit, {TCommand::EditPoint, TCommand::EditConfig, TCommand::EditMessage, TCommand::EditPointList,
                TCommand::EditChannelPlans});
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     add(tools, {TCommand::SendData, TCommand::ToolsSendAll, TCommand::ReceiveData, TCommand::ToolsCompare,
                 TCommand::ToolsBackUp, TCommand::ToolsSendChanges, TCommand::ToolsBackups});
     tools->addSeparator();
@@ -205,13 +229,13 @@ void TMainForm::CreateMenus()
     tools->addSeparator();
     add(tools, {TCommand::ToolsDetect});
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, {TCommand::HelpAbout});
 }
 
 void TMainForm::CreateToolBar()
 {
-    QToolBar* bar = addToolBar(QStringLiteral("Commands"));
+    QToolBar* bar = addToolBar(tr("Commands"));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
@@ -235,10 +259,15 @@ void TMainForm::CreateStatusBar()
     // pointer, "Please wait") hides the status bar's ordinary widgets. So the
     // three panels are permanent ones, and the message shows in a label of
     // its own after them.
+    // The panels keep their widths, widened where a language's first texts
+    // ("Equipment?", "Port?") need more.
+    const QString firstTexts[3] = {QString(), tr("Equipment?"), tr("Port?")};
     for (int i = 0; i < 3; ++i) {
         FStatusPanels[i] = new QLabel(this);
         FStatusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        FStatusPanels[i]->setFixedWidth(StatusPanelWidths[i]);
+        const int frame = 2 * FStatusPanels[i]->frameWidth() + 2 * FStatusPanels[i]->margin();
+        FStatusPanels[i]->setFixedWidth(
+            std::max(StatusPanelWidths[i], FStatusPanels[i]->fontMetrics().horizontalAdvance(firstTexts[i]) + frame + 4));
         statusBar()->addPermanentWidget(FStatusPanels[i]);
     }
     auto* message = new QLabel(this);
@@ -256,8 +285,8 @@ void TMainForm::FormCreate()
 {
     UpdateActions();
     SetStatusPanel(0, FSession.Project().FileName());
-    SetStatusPanel(1, QStringLiteral("Equipment?"));
-    SetStatusPanel(2, QStringLiteral("Port?"));
+    SetStatusPanel(1, tr("Equipment?"));
+    SetStatusPanel(2, tr("Port?"));
     LogRichEdit->clear();
     Log(QStringLiteral("%1 - v%2").arg(QString::fromLatin1(ProgramName), QString::fromLatin1(ProgramVersion)));
     Log(QString::fromLatin1(ProgramNotice));
@@ -342,7 +371,7 @@ void TMainForm::SyncRecovery()
     }
     // Regenerate writes the project line list itself, as Save and Send do.
     if (!FRecovery.Keep(project.Regenerate(), project.FileName()))
-        statusBar()->showMessage(QStringLiteral("The recovery copy of the unsaved changes could not be written."), 8000);
+        statusBar()->showMessage(tr("The recovery copy of the unsaved changes could not be written."), 8000);
 }
 
 void TMainForm::OfferRecovery()
@@ -357,17 +386,18 @@ void TMainForm::OfferRecovery()
     if (const TFileResult read = FRecovery.Read(newest, text); !read) {
         // Not offered as a project, not deleted either: the user may know what to do with it.
         const QString aside = FRecovery.SetAside(newest);
-        const QString refused = QStringLiteral("The changes to %1 kept when the program ended on %2 cannot be restored: %3\n\n"
-                                               "The copy is kept as %4.")
-                                    .arg(name, DateTimeText(newest.Kept), read.Error, aside);
-        Log(QString(refused).replace(QStringLiteral("\n\n"), QStringLiteral(" ")));
-        FPrompter.Message(QString::fromLatin1(ApplicationTitle), refused, TMsgIcon::Warning);
+        // The log keeps its English line; the box speaks the user's language.
+        const char* refused = QT_TR_NOOP("The changes to %1 kept when the program ended on %2 cannot be restored: %3\n\n"
+                                         "The copy is kept as %4.");
+        const auto fill = [&](const QString& text) { return text.arg(name, DateTimeText(newest.Kept), read.Error, aside); };
+        Log(fill(QString::fromLatin1(refused)).replace(QStringLiteral("\n\n"), QStringLiteral(" ")));
+        FPrompter.Message(QString::fromLatin1(ApplicationTitle), fill(tr(refused)), TMsgIcon::Warning);
         return;
     }
     const TMsgButton answer = FPrompter.Message(
         QString::fromLatin1(ApplicationTitle),
-        QStringLiteral("The program ended on %1 without saving the changes to %2.\n\n"
-                       "Restore them? They come back as an unsaved project. Later keeps them for the next start.")
+        tr("The program ended on %1 without saving the changes to %2.\n\n"
+           "Restore them? They come back as an unsaved project. Later keeps them for the next start.")
             .arg(DateTimeText(newest.Kept), name),
         TMsgIcon::Question, TMsgButton::Restore | TMsgButton::Discard | TMsgButton::Later);
     if (answer == TMsgButton::Restore) {
@@ -404,7 +434,7 @@ void TMainForm::Progress(int done, int total)
 bool TMainForm::RefusedWhileBusy()
 {
     if (!FSession.IsBusy()) return false;
-    statusBar()->showMessage(QStringLiteral("Please wait: the instrument operation is still running."), 4000);
+    statusBar()->showMessage(tr("Please wait: the instrument operation is still running."), 4000);
     return true;
 }
 
@@ -525,28 +555,28 @@ void TMainForm::ToolsCompareExecute()
     if (RefusedWhileBusy()) return;
     TComparison comparison;
     RunCommand(TOperation::Compare, [this, &comparison] { comparison = FSession.Compare(); });
-    const QString caption = QStringLiteral("Compare with instrument");
+    const QString caption = tr("Compare with instrument");
     if (comparison.Result != TTransferResult::Complete) {
         if (comparison.Result != TTransferResult::Busy)
-            FPrompter.Message(caption, QStringLiteral("The instrument could not be read: see the log."), TMsgIcon::Error);
+            FPrompter.Message(caption, tr("The instrument could not be read: see the log."), TMsgIcon::Error);
         return;
     }
     // A project that did not load whole holds defaults after its bad line:
     // the verdict is only about what it loaded.
     const QString partLoad = comparison.PartLoad.isEmpty()
                                  ? QString()
-                                 : QStringLiteral("\n\nThe project did not load whole, so this says nothing of the file "
-                                                  "after its bad line:\n") + comparison.PartLoad;
+                                 : tr("\n\nThe project did not load whole, so this says nothing of the file "
+                                      "after its bad line:\n") + FSession.Project().PartLoadText(true);
     if (comparison.Differences.isEmpty()) {
-        FPrompter.Message(caption, QStringLiteral("The instrument holds the settings of the project.") + partLoad,
+        FPrompter.Message(caption, tr("The instrument holds the settings of the project.") + partLoad,
                           partLoad.isEmpty() ? TMsgIcon::Information : TMsgIcon::Warning);
         return;
     }
     constexpr int Shown = 20;
     QStringList text = comparison.Differences.mid(0, Shown);
-    if (comparison.Differences.size() > Shown) text << QStringLiteral("... and %1 more, all in the log.").arg(comparison.Differences.size() - Shown);
+    if (comparison.Differences.size() > Shown) text << tr("... and %1 more, all in the log.").arg(comparison.Differences.size() - Shown);
     FPrompter.Message(caption,
-                      QStringLiteral("%1 settings differ between the project and the instrument:\n\n")
+                      tr("%1 settings differ between the project and the instrument:\n\n")
                               .arg(comparison.Differences.size()) + text.join(QLatin1Char('\n')) + partLoad,
                       TMsgIcon::Warning);
 }
@@ -664,8 +694,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
         if (!FClosingForSignal)
             FPrompter.Message(QString::fromLatin1(ApplicationTitle),
                               FSession.IsBusy()
-                                  ? QStringLiteral("The instrument operation is still running. Close the program when it has ended.")
-                                  : QStringLiteral("Close the terminal first."),
+                                  ? tr("The instrument operation is still running. Close the program when it has ended.")
+                                  : tr("Close the terminal first."),
                               TMsgIcon::Information);
         event->ignore();
         return;
@@ -693,8 +723,8 @@ bool TMainForm::SaveLogFile()
     const TFileResult saved = SaveTextLines(FLogFileName, lines);
     if (!saved) {
         // Said once; the program still closes so the user is never stuck.
-        FPrompter.Message(QStringLiteral("Orvantis error"),
-                          QStringLiteral("The log file %1 could not be written.\n\n%2").arg(FLogFileName, saved.Error),
+        FPrompter.Message(tr("Orvantis error"),
+                          tr("The log file %1 could not be written.\n\n%2").arg(FLogFileName, saved.Error),
                           TMsgIcon::Error);
     }
     return saved.Ok;

@@ -1,5 +1,6 @@
 #include "QtPrompter.h"
 
+#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -44,12 +45,12 @@ TMsgButton TQtPrompter::Message(const QString& caption, const QString& text, TMs
 
     QMessageBox box(BoxIcon(icon), caption, text, qtButtons, FParent);
     if (auto* restore = qobject_cast<QPushButton*>(box.button(QMessageBox::Apply))) {
-        restore->setText(QStringLiteral("Restore"));
+        restore->setText(QCoreApplication::translate("orvantis::TQtPrompter", "Restore"));
         // Enter keeps the work; only a deliberate click throws it away.
         box.setDefaultButton(restore);
     }
     if (auto* later = qobject_cast<QPushButton*>(box.button(QMessageBox::Ignore))) {
-        later->setText(QStringLiteral("Later"));
+        later->setText(QCoreApplication::translate("orvantis::TQtPrompter", "Later"));
         // Escape and the close box decide nothing.
         box.setEscapeButton(later);
     }

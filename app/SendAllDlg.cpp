@@ -3,6 +3,7 @@
 #include "PortAddress.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -16,6 +17,14 @@
 namespace orvantis {
 
 namespace {
+
+// The fleet's phases and plain outcomes ("sending", "sent") are its log's
+// words; the rows show them in the user's language. An outcome with details
+// stays as the log has it.
+QString FleetWord(const QString& word)
+{
+    return QCoreApplication::translate("orvantis::TFleet", word.toUtf8().constData());
+}
 
 // Rows beyond this many scroll.
 constexpr int RowsShown = 12;
@@ -34,7 +43,7 @@ QLabel* HeaderLabel(const QString& text, QWidget* parent)
 TSendAllDlg::TSendAllDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SendAllDlg"));
-    setWindowTitle(QStringLiteral("Send to All Instruments"));
+    setWindowTitle(tr("Send to All Instruments"));
     auto* layout = new QVBoxLayout(this);
     FHeadline = new QLabel(this);
     FHeadline->setObjectName(QStringLiteral("Headline"));
@@ -49,10 +58,11 @@ TSendAllDlg::TSendAllDlg(QWidget* parent) : QDialog(parent)
     FGrid->setColumnMinimumWidth(3, 300);
     FGrid->setColumnStretch(3, 1);
     int column = 0;
-    for (const char* title : {"Port", "Instrument", "Progress", "Result"})
-        FGrid->addWidget(HeaderLabel(QString::fromLatin1(title), rows), 0, column++);
+    for (const char* title : {QT_TR_NOOP("Port"), QT_TR_NOOP("Instrument"), QT_TR_NOOP("Progress"), QT_TR_NOOP("Result")})
+        FGrid->addWidget(HeaderLabel(tr(title), rows), 0, column++);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("PortRows"));
+    scroll->setAccessibleName(tr("Ports"));
     scroll->setWidget(rows);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -75,7 +85,7 @@ QList<TFleetRow> TSendAllDlg::Run(const TFleetJob& job, const QString& projectNa
 {
     const QList<int> ports = FFleet.Start(job);
     if (ports.isEmpty()) return {};
-    FHeadline->setText(QStringLiteral("Sending %1 to the instruments on %2 ports at once...").arg(projectName).arg(ports.size()));
+    FHeadline->setText(tr("Sending %1 to the instruments on %2 ports at once...").arg(projectName).arg(ports.size()));
     for (int port : ports) AddRow(port);
     FCloseBtn->setEnabled(false);
     // As many rows as fit without scrolling, up to RowsShown.
@@ -114,7 +124,7 @@ void TSendAllDlg::OnFound(int port, const QString& name, const QString& versionT
 
 void TSendAllDlg::OnPhase(int port, const QString& phase)
 {
-    if (FRows.contains(port)) FRows[port].State->setText(phase + QStringLiteral("..."));
+    if (FRows.contains(port)) FRows[port].State->setText(FleetWord(phase) + QStringLiteral("..."));
 }
 
 void TSendAllDlg::OnProgress(int port, int done, int total)
@@ -130,8 +140,8 @@ void TSendAllDlg::OnPortDone(const TFleetRow& row)
     if (!FRows.contains(row.PortIndex)) return;
     const TPortRow& widgets = FRows[row.PortIndex];
     const QString seconds = QString::number(static_cast<double>(row.Milliseconds) / 1000.0, 'f', 1);
-    widgets.State->setText(QStringLiteral("%1 (%2 s)").arg(row.Outcome, seconds));
-    widgets.State->setToolTip(row.File.isEmpty() ? QString() : QStringLiteral("Backup: ") + row.File);
+    widgets.State->setText(QStringLiteral("%1 (%2 s)").arg(FleetWord(row.Outcome), seconds));
+    widgets.State->setToolTip(row.File.isEmpty() ? QString() : tr("Backup: ") + row.File);
     QPalette palette = widgets.State->palette();
     // A port that would not open may hide an instrument: shown as a failure, not greyed.
     if (!row.HasInstrument() && !row.PortFailed) {
@@ -146,9 +156,9 @@ void TSendAllDlg::OnPortDone(const TFleetRow& row)
 
 void TSendAllDlg::OnFinished()
 {
-    QString verdict = FleetVerdict(FFleet.Rows(), TFleetOperation::Send);
+    QString verdict = FleetVerdict(FFleet.Rows(), TFleetOperation::Send, true);
     verdict[0] = verdict[0].toUpper();
-    FHeadline->setText(verdict + QStringLiteral(". The log holds every port's lines and the table."));
+    FHeadline->setText(verdict + tr(". The log holds every port's lines and the table."));
     FCloseBtn->setEnabled(true);
     FCloseBtn->setFocus();
     if (FCloseWhenDone) accept();
@@ -168,7 +178,7 @@ void TSendAllDlg::closeEvent(QCloseEvent* event)
     event->ignore();
     if (FCloseWhenDone) return;
     FCloseWhenDone = true;
-    FHeadline->setText(FHeadline->text() + QStringLiteral(" The dialog closes when every port is done."));
+    FHeadline->setText(FHeadline->text() + tr(" The dialog closes when every port is done."));
 }
 
 }  // namespace orvantis

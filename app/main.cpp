@@ -15,6 +15,7 @@
 #include "ScratchPad.h"
 #include "StopSignals.h"
 #include "Terminal.h"
+#include "Translations.h"
 #include "UserFiles.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
 {
     orvantis::TStopSignals::Hold();
     QApplication app(argc, argv);
+    orvantis::InstallTranslations(app);
     QApplication::setApplicationName(QString::fromLatin1(orvantis::ApplicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(orvantis::ProgramVersion));
     // The desktop entry's name, by which Wayland shells give the window its icon.

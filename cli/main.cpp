@@ -12,6 +12,7 @@
 #include "ProgramInfo.h"
 #include "ProjectCommands.h"
 #include "TermCommand.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 
@@ -69,16 +70,27 @@ constexpr TCommandEntry CommandTable[] = {
     {"plans", RunPlans},     {"bands", RunBands},     {"backups", RunBackups}, {"restore", RunRestore},
 };
 
+// The help is in the user's language; everything else orvantis-cli prints
+// stays as it is, for the scripts and people that read it.
+bool AsksForHelp(const QStringList& arguments)
+{
+    for (const char* option : {"-h", "-?", "--help", "--help-all"})
+        if (arguments.contains(QLatin1String(option))) return true;
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    if (AsksForHelp(QCoreApplication::arguments())) InstallTranslations(app);
     QCoreApplication::setApplicationName(QStringLiteral("orvantis-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "orvantis-cli",
         "Prepares and converts Orvantis+ project files (.pro) without the window.\n\n"
         "Commands:\n"
         "  new OUT.pro             a new project with the factory defaults, saved as OUT.pro\n"
@@ -118,32 +130,55 @@ int main(int argc, char* argv[])
         "  term [COMn]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)"));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption modelOption(QStringLiteral("model"),
-                                         QStringLiteral("Instrument model: dvbt2, isdbt, base, or its model table row "
-                                                        "(15 = dvbt2, 16 = isdbt, 14 = base)."),
-                                         QStringLiteral("MODEL"), QStringLiteral("0"));
-    const QCommandLineOption fwOption(QStringLiteral("fw"), QStringLiteral("Instrument firmware version."),
+    const QCommandLineOption modelOption(
+        QStringLiteral("model"),
+        QCoreApplication::translate("orvantis-cli",
+                                    "Instrument model: dvbt2, isdbt, base, or its model table row "
+                                    "(15 = dvbt2, 16 = isdbt, 14 = base)."),
+        QStringLiteral("MODEL"), QStringLiteral("0"));
+    const QCommandLineOption fwOption(QStringLiteral("fw"),
+                                      QCoreApplication::translate("orvantis-cli", "Instrument firmware version."),
                                       QStringLiteral("VERSION"), QStringLiteral("3.0"));
     parser.addOption(modelOption);
     parser.addOption(fwOption);
-    parser.addOption({QStringLiteral("force"),
-                      QStringLiteral("send, restore, resave, points, verify, show, diff: take a project that did not load whole "
-                                     "(the settings after the line that stopped it at their defaults).")});
-    parser.addOption({QStringLiteral("no-backup"), QStringLiteral("send, restore: do not back up the instrument's settings first.")});
+    parser.addOption(
+        {QStringLiteral("force"),
+         QCoreApplication::translate("orvantis-cli",
+                                     "send, restore, resave, points, verify, show, diff: take a project that did not "
+                                     "load whole (the settings after the line that stopped it at their defaults).")});
+    parser.addOption(
+        {QStringLiteral("no-backup"),
+         QCoreApplication::translate("orvantis-cli", "send, restore: do not back up the instrument's settings first.")});
     parser.addOption({QStringLiteral("backup-dir"),
-                      QStringLiteral("send, restore, backups: the folder of the backups (default ~/.local/share/orvantis/backups)."),
+                      QCoreApplication::translate("orvantis-cli",
+                                                  "send, restore, backups: the folder of the backups "
+                                                  "(default ~/.local/share/orvantis/backups)."),
                       QStringLiteral("DIR")});
     parser.addOption({QStringLiteral("changed"),
-                      QStringLiteral("send, restore: write only the records that differ from what the instrument holds.")});
-    parser.addOption({QStringLiteral("verify"), QStringLiteral("send, restore: read the instrument back and compare afterwards.")});
-    parser.addOption({QStringLiteral("all"), QStringLiteral("detect, send, receive: every instrument at once, one per port.")});
-    parser.addOption({QStringLiteral("ports"), QStringLiteral("with --all: only these ports, e.g. COM2,COM5-COM9."),
+                      QCoreApplication::translate(
+                          "orvantis-cli", "send, restore: write only the records that differ from what the instrument holds.")});
+    parser.addOption(
+        {QStringLiteral("verify"),
+         QCoreApplication::translate("orvantis-cli", "send, restore: read the instrument back and compare afterwards.")});
+    parser.addOption(
+        {QStringLiteral("all"), QCoreApplication::translate(
+                                    "orvantis-cli", "detect, send, receive: every instrument at once, one per port.")});
+    parser.addOption({QStringLiteral("ports"),
+                      QCoreApplication::translate("orvantis-cli", "with --all: only these ports, e.g. COM2,COM5-COM9."),
                       QStringLiteral("LIST")});
-    parser.addOption({QStringLiteral("first"), QStringLiteral("points plan: the first point to fill (1)."), QStringLiteral("N")});
-    parser.addOption({QStringLiteral("names"), QStringLiteral("points plan: the points' names; {n} is the channel (CH{n})."),
+    parser.addOption({QStringLiteral("first"),
+                      QCoreApplication::translate("orvantis-cli", "points plan: the first point to fill (1)."),
+                      QStringLiteral("N")});
+    parser.addOption({QStringLiteral("names"),
+                      QCoreApplication::translate("orvantis-cli",
+                                                  "points plan: the points' names; {n} is the channel (CH{n})."),
                       QStringLiteral("PATTERN")});
-    parser.addOption({QStringLiteral("dvb-t2"), QStringLiteral("points plan: 7 and 8 MHz channels as DVB-T2, not DVB-T.")});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("new, resave, show, diff, points, plans, bands, ports, detect, receive, send, verify, backups, restore or term"));
+    parser.addOption({QStringLiteral("dvb-t2"),
+                      QCoreApplication::translate("orvantis-cli", "points plan: 7 and 8 MHz channels as DVB-T2, not DVB-T.")});
+    parser.addPositionalArgument(
+        QCoreApplication::translate("orvantis-cli", "command"),
+        QCoreApplication::translate("orvantis-cli", "new, resave, show, diff, points, plans, bands, ports, detect, receive, "
+                                                    "send, verify, backups, restore or term"));
     if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::printf("%s", qPrintable(parser.helpText()));

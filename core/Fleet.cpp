@@ -4,6 +4,7 @@
 #include "PortMap.h"
 #include "UserFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QThread>
@@ -108,21 +109,33 @@ QStringList FleetTable(const QList<TFleetRow>& rows, TFleetOperation operation)
     return table;
 }
 
-QString FleetVerdict(const QList<TFleetRow>& rows, TFleetOperation operation)
+QString FleetVerdict(const QList<TFleetRow>& rows, TFleetOperation operation, bool translated)
 {
+    const auto text = [translated](const char* source) {
+        return translated ? QCoreApplication::translate("orvantis::TFleet", source) : QString::fromLatin1(source);
+    };
     const qsizetype instruments = std::count_if(rows.begin(), rows.end(), [](const TFleetRow& r) { return r.HasInstrument(); });
     const qsizetype done = std::count_if(rows.begin(), rows.end(), [](const TFleetRow& r) { return r.Succeeded(); });
     QStringList closed;
     for (const TFleetRow& row : rows)
         if (row.PortFailed) closed << row.Port;
-    const QString unopened = closed.isEmpty() ? QString() : QStringLiteral("; %1 would not open").arg(closed.join(QStringLiteral(", ")));
+    const QString unopened =
+        closed.isEmpty()
+            ? QString()
+            : text(QT_TRANSLATE_NOOP("orvantis::TFleet", "; %1 would not open")).arg(closed.join(QStringLiteral(", ")));
     if (instruments == 0)
-        return QStringLiteral("no instrument answered on the %1 ports tried").arg(rows.size()) + unopened;
-    if (operation == TFleetOperation::Detect)
-        return (instruments == 1 ? QStringLiteral("1 instrument found") : QStringLiteral("%1 instruments found").arg(instruments)) +
+        return text(QT_TRANSLATE_NOOP("orvantis::TFleet", "no instrument answered on the %1 ports tried"))
+                   .arg(rows.size()) +
                unopened;
-    const QString what = operation == TFleetOperation::Send ? QStringLiteral("sent to") : QStringLiteral("received from");
-    return QStringLiteral("%1 %2 of %3 instruments").arg(what).arg(done).arg(instruments) + unopened;
+    if (operation == TFleetOperation::Detect)
+        return (instruments == 1
+                    ? text(QT_TRANSLATE_NOOP("orvantis::TFleet", "1 instrument found"))
+                    : text(QT_TRANSLATE_NOOP("orvantis::TFleet", "%1 instruments found")).arg(instruments)) +
+               unopened;
+    const QString summary = operation == TFleetOperation::Send
+                                ? text(QT_TRANSLATE_NOOP("orvantis::TFleet", "sent to %1 of %2 instruments"))
+                                : text(QT_TRANSLATE_NOOP("orvantis::TFleet", "received from %1 of %2 instruments"));
+    return summary.arg(done).arg(instruments) + unopened;
 }
 
 bool FleetSucceeded(const QList<TFleetRow>& rows)

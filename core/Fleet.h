@@ -118,8 +118,9 @@ private:
 // (backup or saved project) for every port tried, in aligned columns.
 QStringList FleetTable(const QList<TFleetRow>& rows, TFleetOperation operation);
 // "sent to 2 of 3 instruments", "no instrument answered on the 4 ports tried",
-// and "; COM1 would not open" after either when a port failed so.
-QString FleetVerdict(const QList<TFleetRow>& rows, TFleetOperation operation);
+// and "; COM1 would not open" after either when a port failed so; translated:
+// in the user's language, for a window (the log keeps English).
+QString FleetVerdict(const QList<TFleetRow>& rows, TFleetOperation operation, bool translated = false);
 // True when at least one instrument answered, every one succeeded and every
 // port that is there opened.
 bool FleetSucceeded(const QList<TFleetRow>& rows);

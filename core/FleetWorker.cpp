@@ -4,6 +4,7 @@
 #include "TextCodec.h"
 #include "UserFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 
@@ -44,11 +45,13 @@ public:
     }
     void AreaStarted(TArea) override
     {
-        EnterPhase(FOperation == TFleetOperation::Send ? QStringLiteral("backing up") : QStringLiteral("receiving"));
+        EnterPhase(FOperation == TFleetOperation::Send
+                       ? QString::fromLatin1(QT_TRANSLATE_NOOP("orvantis::TFleet", "backing up"))
+                       : QString::fromLatin1(QT_TRANSLATE_NOOP("orvantis::TFleet", "receiving")));
     }
     void LineSent(std::string_view, bool accepted) override
     {
-        EnterPhase(QStringLiteral("sending"));
+        EnterPhase(QString::fromLatin1(QT_TRANSLATE_NOOP("orvantis::TFleet", "sending")));
         if (!accepted && FailedLine == 0) {
             FailedLine = FDone;
             LineCount = FTotal;
@@ -136,7 +139,7 @@ void SendTo(TSession& session, const TFleetJob& job, const TWorkerHost& host, co
     row.Result = session.Send();
     row.File = session.LastBackup();
     switch (row.Result) {
-    case TTransferResult::Complete: row.Outcome = QStringLiteral("sent"); break;
+    case TTransferResult::Complete: row.Outcome = QString::fromLatin1(QT_TRANSLATE_NOOP("orvantis::TFleet", "sent")); break;
     case TTransferResult::Incomplete:
         row.Outcome = QStringLiteral("error at line %1 of %2 (%3)")
                           .arg(host.FailedLine)
@@ -172,7 +175,7 @@ void ReceiveFrom(TSession& session, const TFleetJob& job, const TWorkerHost& hos
         row.Outcome = QStringLiteral("received, not saved: ") + OneLine(prompter.LastText);
         return;
     }
-    row.Outcome = QStringLiteral("received");
+    row.Outcome = QString::fromLatin1(QT_TRANSLATE_NOOP("orvantis::TFleet", "received"));
     row.File = path;
 }
 
@@ -186,7 +189,7 @@ void Work(const TFleetJob& job, int port, TFleetReporter& reporter, TFleetRow& r
     // As "send IN.pro" does: the project is in hand before the instrument is known.
     if (job.Operation == TFleetOperation::Send) session.Project().Take(job.ProjectText, job.ProjectName);
 
-    host.EnterPhase(QStringLiteral("detecting"));
+    host.EnterPhase(QString::fromLatin1(QT_TRANSLATE_NOOP("orvantis::TFleet", "detecting")));
     if (!session.Detect()) {
         // A device that is there but will not open (another program holds
         // it, no permission) may have an instrument behind it that this run
@@ -198,7 +201,8 @@ void Work(const TFleetJob& job, int port, TFleetReporter& reporter, TFleetRow& r
             return;
         }
         row.Result = TTransferResult::NoInstrument;
-        row.Outcome = host.Unavailable ? QStringLiteral("not available") : QStringLiteral("not used");
+        row.Outcome = host.Unavailable ? QString::fromLatin1(QT_TRANSLATE_NOOP("orvantis::TFleet", "not available"))
+                                       : QString::fromLatin1(QT_TRANSLATE_NOOP("orvantis::TFleet", "not used"));
         return;
     }
     row.Instrument = session.Link().EquipmentName();
@@ -206,7 +210,7 @@ void Work(const TFleetJob& job, int port, TFleetReporter& reporter, TFleetRow& r
     switch (job.Operation) {
     case TFleetOperation::Detect:
         row.Result = TTransferResult::Complete;
-        row.Outcome = QStringLiteral("found");
+        row.Outcome = QString::fromLatin1(QT_TRANSLATE_NOOP("orvantis::TFleet", "found"));
         break;
     case TFleetOperation::Send: SendTo(session, job, host, prompter, row); break;
     case TFleetOperation::Receive: ReceiveFrom(session, job, host, prompter, row); break;
@@ -226,7 +230,7 @@ TFleetRow RunFleetPort(const TFleetJob& job, int port, TFleetReporter& reporter)
         Work(job, port, reporter, row);
     } catch (...) {
         row.Result = TTransferResult::Failed;
-        row.Outcome = QStringLiteral("an unexpected failure");
+        row.Outcome = QString::fromLatin1(QT_TRANSLATE_NOOP("orvantis::TFleet", "an unexpected failure"));
     }
     row.Milliseconds = clock.elapsed();
     return row;

@@ -4,6 +4,7 @@
 #include "TextFile.h"
 #include "TimeText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -12,7 +13,10 @@ namespace orvantis {
 
 namespace {
 
-const QString ErrorCaption = QStringLiteral("Orvantis error");
+QString ErrorCaption()
+{
+    return QCoreApplication::translate("orvantis::TProject", "Orvantis error");
+}
 
 }  // namespace
 
@@ -50,9 +54,10 @@ void TProject::Loaded(TLoadResult load, bool modified)
 bool TProject::QuerySave()
 {
     if (!IsOpen() || !IsModified()) return true;
-    const TMsgButton answer =
-        FPrompter.Message(QStringLiteral("Orvantis Editor"), QStringLiteral("The current file has been modified. Save changes?"),
-                          TMsgIcon::Question, TMsgButton::Yes | TMsgButton::No | TMsgButton::Cancel);
+    const TMsgButton answer = FPrompter.Message(
+        QCoreApplication::translate("orvantis::TProject", "Orvantis Editor"),
+        QCoreApplication::translate("orvantis::TProject", "The current file has been modified. Save changes?"),
+        TMsgIcon::Question, TMsgButton::Yes | TMsgButton::No | TMsgButton::Cancel);
     switch (answer) {
     case TMsgButton::Yes:
         Save();
@@ -79,8 +84,8 @@ bool TProject::Open()
 {
     if (!QuerySave()) return false;
     TFileDialogOptions options;
-    options.Title = QStringLiteral("Open PRO file");
-    options.Filter = QStringLiteral("PRO files|*.pro");
+    options.Title = QCoreApplication::translate("orvantis::TProject", "Open PRO file");
+    options.Filter = QCoreApplication::translate("orvantis::TProject", "PRO files|*.pro");
     options.DefaultSuffix = QStringLiteral("pro");
     const std::optional<QString> chosen = FPrompter.OpenFileName(options);
     return chosen && Open(*chosen);
@@ -91,14 +96,17 @@ bool TProject::Open(const QString& path)
     // Read into a separate list so that a failed read changes nothing.
     TLineList lines;
     if (const TFileResult read = LoadTextLines(path, lines); !read) {
-        FPrompter.Message(ErrorCaption, read.Error, TMsgIcon::Error);
+        FPrompter.Message(ErrorCaption(), read.Error, TMsgIcon::Error);
         return false;
     }
     // Project files are text; NUL bytes mean a binary file picked by mistake.
     const bool binary = std::any_of(lines.begin(), lines.end(),
                                     [](const std::string& line) { return line.find('\0') != std::string::npos; });
     if (binary) {
-        FPrompter.Message(ErrorCaption, QStringLiteral("The file %1 is not a text file.").arg(path), TMsgIcon::Error);
+        FPrompter.Message(
+            ErrorCaption(),
+            QCoreApplication::translate("orvantis::TProject", "The file %1 is not a text file.").arg(path),
+            TMsgIcon::Error);
         return false;
     }
     FProjectLines = std::move(lines);
@@ -108,14 +116,17 @@ bool TProject::Open(const QString& path)
     for (std::size_t i = 0; i < FProjectLines.size() && i < 3; ++i) FLog(DecodeText(FProjectLines[i]));
     if (IsPartlyLoaded()) {
         FLog(PartLoadText());
-        FPrompter.Message(QStringLiteral("Warning"), PartLoadText(), TMsgIcon::Warning);
+        FPrompter.Message(QCoreApplication::translate("orvantis::TProject", "Warning"), PartLoadText(true),
+                          TMsgIcon::Warning);
     }
     return true;
 }
 
-QString TProject::PartLoadText() const
+QString TProject::PartLoadText(bool translated) const
 {
-    return QStringLiteral("%1: line %2 not loaded: %3; the settings after it are at their defaults")
+    const char* text = QT_TRANSLATE_NOOP("orvantis::TProject",
+                                         "%1: line %2 not loaded: %3; the settings after it are at their defaults");
+    return (translated ? QCoreApplication::translate("orvantis::TProject", text) : QString::fromLatin1(text))
         .arg(FFileName)
         .arg(FLoad.RefusedLine)
         .arg(DecodeText(FLoad.RefusedText));
@@ -126,9 +137,11 @@ QString TProject::PartLoadText() const
 bool TProject::ConfirmPartLoad()
 {
     if (!IsPartlyLoaded()) return true;
-    if (FPrompter.Confirm(QStringLiteral("Warning"),
-                          PartLoadText() + QStringLiteral(".\n\nSave it all the same? The file will hold those defaults "
-                                                          "in place of that line and the lines after it.")))
+    if (FPrompter.Confirm(QCoreApplication::translate("orvantis::TProject", "Warning"),
+                          PartLoadText(true) + QCoreApplication::translate(
+                                                   "orvantis::TProject",
+                                                   ".\n\nSave it all the same? The file will hold those defaults "
+                                                   "in place of that line and the lines after it.")))
         return true;
     FLog(QStringLiteral("nothing saved"));
     return false;
@@ -148,8 +161,8 @@ bool TProject::Save()
 bool TProject::SaveAs()
 {
     TFileDialogOptions options;
-    options.Title = QStringLiteral("Save As...");
-    options.Filter = QStringLiteral("PRO file|*.pro");
+    options.Title = QCoreApplication::translate("orvantis::TProject", "Save As...");
+    options.Filter = QCoreApplication::translate("orvantis::TProject", "PRO file|*.pro");
     options.DefaultSuffix = QStringLiteral("pro");
     options.FileName = FFileName;
     options.Folder = FFileName.isEmpty() ? QString() : QFileInfo(FFileName).path();
@@ -224,7 +237,10 @@ bool TProject::WriteFile(const QString& path)
         // New's untouched defaults stay what they are; anything else now
         // differs from what its file holds.
         if (FState != TProjectState::New) SetModified();
-        FPrompter.Message(ErrorCaption, QStringLiteral("Unable to save the file\n\n") + written.Error, TMsgIcon::Error);
+        FPrompter.Message(
+            ErrorCaption(),
+            QCoreApplication::translate("orvantis::TProject", "Unable to save the file\n\n") + written.Error,
+            TMsgIcon::Error);
         return false;
     }
     return true;

@@ -58,7 +58,8 @@ public:
         return FState == TProjectState::PartlyLoaded || FState == TProjectState::PartlyLoadedModified;
     }
     // "<file>: line N not loaded: <text>; the settings after it are at their defaults"
-    QString PartLoadText() const;
+    // translated: in the user's language, for a window (the log keeps English).
+    QString PartLoadText(bool translated = false) const;
     // The user takes the project as it loaded, defaults and all (orvantis-cli
     // --force): Save and Save As no longer ask.
     void AcceptPartLoad();

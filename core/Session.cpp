@@ -6,6 +6,7 @@
 #include "TimeText.h"
 #include "UserFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QScopeGuard>
 
@@ -49,7 +50,7 @@ bool TSession::FindInstrument(const QString& errorLine)
 
 TTransferResult TSession::Unable(const QString& text)
 {
-    FPrompter.Message(QStringLiteral("Orvantis error"), text, TMsgIcon::Error);
+    FPrompter.Message(QCoreApplication::translate("orvantis::TSession", "Orvantis error"), text, TMsgIcon::Error);
     return TTransferResult::Failed;
 }
 
@@ -82,7 +83,7 @@ TTransferResult TSession::Receive()
         try {
             result = ReadInstrument();
         } catch (...) {
-            result = Unable(QStringLiteral("Unable to receive data"));
+            result = Unable(QCoreApplication::translate("orvantis::TSession", "Unable to receive data"));
         }
         FLink.CloseExchange();
         // Whatever was read stays in the model, to edit and send.
@@ -95,12 +96,14 @@ TTransferResult TSession::Receive()
 TTransferResult TSession::ReadInstrument()
 {
     const TExchangeStart start = FLink.OpenExchange();
-    if (!start.HasPort) return Unable(QStringLiteral("Unable to receive data"));
+    if (!start.HasPort) return Unable(QCoreApplication::translate("orvantis::TSession", "Unable to receive data"));
     if (!start.Problem.isEmpty()) FHost.Log(start.Problem);
 
     if (FLink.ReadAreas(ReadPlan(FProject.Profile()), FProject.Profile()) > 0) {
-        FPrompter.Message(QStringLiteral("Warning"), QStringLiteral("Error loading equipment data. Using default."),
-                          TMsgIcon::Warning);
+        FPrompter.Message(
+            QCoreApplication::translate("orvantis::TSession", "Warning"),
+            QCoreApplication::translate("orvantis::TSession", "Error loading equipment data. Using default."),
+            TMsgIcon::Warning);
         return TTransferResult::Incomplete;
     }
     FHost.Log(QStringLiteral("received data from remote equipment"));
@@ -113,8 +116,10 @@ TTransferResult TSession::ReadInstrument()
 bool TSession::ConfirmPartLoad()
 {
     if (!FProject.IsPartlyLoaded() || FSendOptions.PartLoadAccepted) return true;
-    return FPrompter.Confirm(QStringLiteral("Warning"),
-                             FProject.PartLoadText() + QStringLiteral(".\n\nSend it to the instrument all the same?"));
+    return FPrompter.Confirm(
+        QCoreApplication::translate("orvantis::TSession", "Warning"),
+        FProject.PartLoadText(true) +
+            QCoreApplication::translate("orvantis::TSession", ".\n\nSend it to the instrument all the same?"));
 }
 
 TTransferResult TSession::Send()
@@ -135,7 +140,7 @@ TTransferResult TSession::SendProject(TProject& project)
         try {
             result = WriteInstrument(project);
         } catch (...) {
-            result = Unable(QStringLiteral("Unable to send data"));
+            result = Unable(QCoreApplication::translate("orvantis::TSession", "Unable to send data"));
         }
         FLink.CloseExchange();
         return result;
@@ -145,7 +150,7 @@ TTransferResult TSession::SendProject(TProject& project)
 TTransferResult TSession::WriteInstrument(TProject& project)
 {
     const TExchangeStart start = FLink.OpenExchange(false);
-    if (!start.HasPort) return Unable(QStringLiteral("Unable to send data"));
+    if (!start.HasPort) return Unable(QCoreApplication::translate("orvantis::TSession", "Unable to send data"));
     if (!start.Problem.isEmpty()) FHost.Log(start.Problem);
 
     // The model's point count follows the version read here.
@@ -158,9 +163,11 @@ TTransferResult TSession::WriteInstrument(TProject& project)
     if (const QString problem = FBackupProblem = ReadBeforeSend(held); !problem.isEmpty()) {
         FHost.Log(QStringLiteral("no backup of the instrument: ") + problem);
         if (!FSendOptions.AskToSendWithoutBackup ||
-            !FPrompter.Confirm(QStringLiteral("Warning"),
-                               QStringLiteral("The instrument's settings could not be backed up: %1.\n\n"
-                                              "Send without a backup?").arg(problem))) {
+            !FPrompter.Confirm(QCoreApplication::translate("orvantis::TSession", "Warning"),
+                               QCoreApplication::translate("orvantis::TSession",
+                                                           "The instrument's settings could not be backed up: %1.\n\n"
+                                                           "Send without a backup?")
+                                   .arg(problem))) {
             FHost.Log(QStringLiteral("nothing sent"));
             return TTransferResult::Cancelled;
         }
@@ -269,7 +276,8 @@ TComparison TSession::Compare(bool afterReset)
             // As Receive and Send: without a port object nothing is read,
             // and no comparison can say anything.
             const TExchangeStart start = FLink.OpenExchange();
-            if (!start.HasPort) return Unable(QStringLiteral("Unable to read the equipment"));
+            if (!start.HasPort)
+                return Unable(QCoreApplication::translate("orvantis::TSession", "Unable to read the equipment"));
             if (!start.Problem.isEmpty()) FHost.Log(start.Problem);
             problem = ReadQuietly(instrument);
         } catch (...) {

@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace orvantis {
 
 namespace {
@@ -31,7 +33,11 @@ constexpr int FirstBw = 5;  // item 0 of a step group is 5 MHz
 constexpr int BwItems = 4;
 constexpr int BlankItem = 0;
 
-const QString ErrorCaption = QStringLiteral("Orvantis error");
+QString ErrorCaption()
+{
+    return QCoreApplication::translate("orvantis::TCfgEditorDlg", "Orvantis error");
+}
+
 
 // The item whose text the list shows. The lists accept typed text, and a
 // text that is not exactly an item's, case included, selects none: "q" is
@@ -145,7 +151,7 @@ void TCfgEditorDlg::ShowFixedBand(int band, const TScanBand& factory)
 
 void TCfgEditorDlg::ShowError(const QString& text)
 {
-    FPrompter.Message(ErrorCaption, text, TMsgIcon::Error, TMsgButton::Ok);
+    FPrompter.Message(ErrorCaption(), text, TMsgIcon::Error, TMsgButton::Ok);
 }
 
 std::optional<int> TCfgEditorDlg::ReadWholeNumber(QLineEdit* field)
@@ -199,12 +205,12 @@ void TCfgEditorDlg::ScanFreqExit(int band, bool endField)
     const std::uint32_t hz = KHzToHz(*kHz);
     if (hz > limits.Max) {
         field->setText(FormatHzAsKHz(limits.Min));
-        ShowError(QStringLiteral("Max Freq 858MHz"));
+        ShowError(tr("Max Freq 858MHz"));
         return;
     }
     if (hz < limits.Min) {
         field->setText(FormatHzAsKHz(limits.Min));
-        ShowError(QStringLiteral("Min Freq 170MHz"));
+        ShowError(tr("Min Freq 170MHz"));
         return;
     }
 
@@ -216,10 +222,10 @@ void TCfgEditorDlg::ScanFreqExit(int band, bool endField)
     if (end >= start) return;
     if (endField) {
         field->setText(FormatHzAsKHz(limits.Max));
-        ShowError(QStringLiteral("End Freq must be higher than Start Freq!"));
+        ShowError(tr("End Freq must be higher than Start Freq!"));
     } else {
         field->setText(FormatHzAsKHz(limits.Min));
-        ShowError(QStringLiteral("Start Freq must be lower than End Freq"));
+        ShowError(tr("Start Freq must be lower than End Freq"));
     }
 }
 

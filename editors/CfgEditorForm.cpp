@@ -33,7 +33,7 @@ QStringList InitialCharItems()
 QLabel* NewLabel(const QString& text, QWidget* buddy, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
+    LinkLabel(label, buddy);
     return label;
 }
 
@@ -43,7 +43,7 @@ TCfgEditorDlg::TCfgEditorDlg(IEditedProject& project, IPrompter& prompter, QWidg
     : TFormDialog(parent), FProject(project), FPrompter(prompter), FProfile(project.GetProfile())
 {
     setObjectName(QStringLiteral("CfgEditorDlg"));
-    setWindowTitle(QStringLiteral("Configuration editor"));
+    setWindowTitle(tr("Configuration editor"));
 
     auto* form = new QVBoxLayout(this);
     form->setSizeConstraint(QLayout::SetFixedSize);
@@ -104,56 +104,56 @@ void TCfgEditorDlg::BuildConfigArea(QWidget* area)
     EdPointIndex = new TCfgSpinner(area);
     EdPointIndex->setObjectName(QStringLiteral("EdPointIndex"));
     EdPointIndex->setFixedWidth(70);
-    grid->addWidget(NewLabel(QStringLiteral("Initial detection point index: "), EdPointIndex, area), 0, 0);
+    grid->addWidget(NewLabel(tr("Initial detection point index: "), EdPointIndex, area), 0, 0);
     grid->addWidget(EdPointIndex, 0, 1);
 
     EdLastIndex = new TCfgSpinner(area);
     EdLastIndex->setObjectName(QStringLiteral("EdLastIndex"));
     EdLastIndex->setFixedWidth(70);
-    grid->addWidget(NewLabel(QStringLiteral("Last detection point index: "), EdLastIndex, area), 1, 0);
+    grid->addWidget(NewLabel(tr("Last detection point index: "), EdLastIndex, area), 1, 0);
     grid->addWidget(EdLastIndex, 1, 1);
 
     EdMinDetLev = NewNumberEdit(QStringLiteral("EdMinDetLev"), 70, area);
-    EdMinDetLev->setToolTip(QStringLiteral("noise voltage measured"));
-    grid->addWidget(NewLabel(QStringLiteral("Minimum noise level to detect signal:"), EdMinDetLev, area), 2, 0);
+    EdMinDetLev->setToolTip(tr("noise voltage measured"));
+    grid->addWidget(NewLabel(tr("Minimum noise level to detect signal:"), EdMinDetLev, area), 2, 0);
     grid->addWidget(EdMinDetLev, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("%"), area), 2, 2);
     OnExit(EdMinDetLev, [this] { EdMinDetLevExit(); });
 
     EdSNRHiQ = NewNumberEdit(QStringLiteral("EdSNRHiQ"), 70, area);
-    EdSNRHiQ->setToolTip(QStringLiteral("reference value for PASS installation"));
-    grid->addWidget(NewLabel(QStringLiteral("MER threshold for high quality signal: "), EdSNRHiQ, area), 3, 0);
+    EdSNRHiQ->setToolTip(tr("reference value for PASS installation"));
+    grid->addWidget(NewLabel(tr("MER threshold for high quality signal: "), EdSNRHiQ, area), 3, 0);
     grid->addWidget(EdSNRHiQ, 3, 1);
     grid->addWidget(new QLabel(QStringLiteral("dB"), area), 3, 2);
     OnExit(EdSNRHiQ, [this] { EdSNRHiQExit(); });
 
-    EPStask = new TCfgRadioGroup(QStringLiteral("External Power Supply Control for Amplifiers"),
-                                 {QStringLiteral("EPS CONTROL ON"), QStringLiteral("EPS CONTROL OFF")}, 2, area);
+    EPStask = new TCfgRadioGroup(tr("External Power Supply Control for Amplifiers"),
+                                 {tr("EPS CONTROL ON"), tr("EPS CONTROL OFF")}, 2, area);
     EPStask->setObjectName(QStringLiteral("EPStask"));
-    EPStask->setToolTip(QStringLiteral("ON (LNB On) or OFF (LNB Off)"));
+    EPStask->setToolTip(tr("ON (LNB On) or OFF (LNB Off)"));
     grid->addWidget(EPStask, 4, 0, 1, 3);
 
     // Right half: display and measurement choices.
     Units = NewList(QStringLiteral("Units"),
                     {QStringLiteral("dBuV"), QStringLiteral("dBmV"), QStringLiteral("dBm")}, area);
-    grid->addWidget(NewLabel(QStringLiteral("Units Selection"), Units, area), 0, 4);
+    grid->addWidget(NewLabel(tr("Units Selection"), Units, area), 0, 4);
     grid->addWidget(Units, 0, 5);
 
     ShowBER = NewList(QStringLiteral("ShowBER"),
-                      {QStringLiteral("CBER (with Bar)"), QStringLiteral("VBER(with Bar)"),
-                       QStringLiteral("Both (CBER+VBER)")},
+                      {tr("CBER (with Bar)"), tr("VBER(with Bar)"),
+                       tr("Both (CBER+VBER)")},
                       area);
-    grid->addWidget(NewLabel(QStringLiteral("BER selection DVB-T"), ShowBER, area), 1, 4);
+    grid->addWidget(NewLabel(tr("BER selection DVB-T"), ShowBER, area), 1, 4);
     grid->addWidget(ShowBER, 1, 5);
 
     Sound = NewList(QStringLiteral("Sound"),
-                    {QStringLiteral("Disabled"), QStringLiteral("Enabled"), QStringLiteral("Only Warnings")}, area);
-    grid->addWidget(NewLabel(QStringLiteral("Sound Selection"), Sound, area), 2, 4);
+                    {tr("Disabled"), tr("Enabled"), tr("Only Warnings")}, area);
+    grid->addWidget(NewLabel(tr("Sound Selection"), Sound, area), 2, 4);
     grid->addWidget(Sound, 2, 5);
 
     BacklightLCD = NewList(QStringLiteral("BacklightLCD"),
-                           {QStringLiteral("OFF"), QStringLiteral("ON"), QStringLiteral("AUTO")}, area);
-    grid->addWidget(NewLabel(QStringLiteral("Backlight Mode"), BacklightLCD, area), 3, 4);
+                           {tr("OFF"), tr("ON"), tr("AUTO")}, area);
+    grid->addWidget(NewLabel(tr("Backlight Mode"), BacklightLCD, area), 3, 4);
     grid->addWidget(BacklightLCD, 3, 5);
 
     ContrastLCD = new QSlider(Qt::Horizontal, area);
@@ -162,7 +162,7 @@ void TCfgEditorDlg::BuildConfigArea(QWidget* area)
     ContrastLCD->setPageStep(1);
     ContrastLCD->setTickInterval(1);
     ContrastLCD->setTickPosition(QSlider::TicksBelow);
-    grid->addWidget(NewLabel(QStringLiteral("Display Contrast (Min  -  Max)"), ContrastLCD, area), 4, 4);
+    grid->addWidget(NewLabel(tr("Display Contrast (Min  -  Max)"), ContrastLCD, area), 4, 4);
     grid->addWidget(ContrastLCD, 4, 5);
     for (QWidget* w : {static_cast<QWidget*>(Units), static_cast<QWidget*>(ShowBER), static_cast<QWidget*>(Sound),
                        static_cast<QWidget*>(BacklightLCD), static_cast<QWidget*>(ContrastLCD)})
@@ -174,11 +174,11 @@ QGroupBox* TCfgEditorDlg::BuildBand(int band)
     const QString n = QString::number(band + 1);
     TBandControls& c = Bands[band];
 
-    c.GroupBox = new QGroupBox(QStringLiteral("SCAN %1 ").arg(n), this);
+    c.GroupBox = new QGroupBox(tr("SCAN %1 ").arg(n), this);
     c.GroupBox->setObjectName(QStringLiteral("GroupBox") + n);
     auto* grid = new QGridLayout(c.GroupBox);
 
-    c.ScanEnable = new QCheckBox(QStringLiteral("Enable"), c.GroupBox);
+    c.ScanEnable = new QCheckBox(tr("Enable"), c.GroupBox);
     c.ScanEnable->setObjectName(QStringLiteral("ScanEnable") + n);
     // The first band is always scanned.
     if (band == 0) {
@@ -187,36 +187,37 @@ QGroupBox* TCfgEditorDlg::BuildBand(int band)
     }
     grid->addWidget(c.ScanEnable, 0, 0, 1, 2);
 
-    grid->addWidget(new QLabel(QStringLiteral("Center (KHz)"), c.GroupBox), 1, 1, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(tr("Center (KHz)"), c.GroupBox), 1, 1, Qt::AlignHCenter);
 
     c.ScanStartFreq = NewNumberEdit(QStringLiteral("ScanStartFreq") + n, 90, c.GroupBox);
-    grid->addWidget(NewLabel(QStringLiteral("Start Freq"), c.ScanStartFreq, c.GroupBox), 2, 0);
+    grid->addWidget(NewLabel(tr("Start Freq"), c.ScanStartFreq, c.GroupBox), 2, 0);
     grid->addWidget(c.ScanStartFreq, 2, 1);
     OnExit(c.ScanStartFreq, [this, band] { ScanFreqExit(band, false); });
 
     c.ScanEndFreq = NewNumberEdit(QStringLiteral("ScanEndFreq") + n, 90, c.GroupBox);
-    grid->addWidget(NewLabel(QStringLiteral("End Freq"), c.ScanEndFreq, c.GroupBox), 3, 0);
+    grid->addWidget(NewLabel(tr("End Freq"), c.ScanEndFreq, c.GroupBox), 3, 0);
     grid->addWidget(c.ScanEndFreq, 3, 1);
     OnExit(c.ScanEndFreq, [this, band] { ScanFreqExit(band, true); });
 
-    c.ScanBw = new TCfgRadioGroup(QStringLiteral("STEP SCAN"),
+    c.ScanBw = new TCfgRadioGroup(tr("STEP SCAN"),
                                   {QStringLiteral("BW: 5MHz"), QStringLiteral("BW: 6MHz"), QStringLiteral("BW: 7MHz"),
                                    QStringLiteral("BW: 8MHz")},
                                   2, c.GroupBox);
     c.ScanBw->setObjectName(QStringLiteral("ScanBw") + n);
-    c.ScanBw->setToolTip(QStringLiteral("BW: 5MHz, 6MHz, 7MHz or 8MHz"));
+    c.ScanBw->setToolTip(tr("BW: 5MHz, 6MHz, 7MHz or 8MHz"));
     grid->addWidget(c.ScanBw, 4, 0, 1, 2);
 
     c.InitialChar = NewList(QStringLiteral("InitialChar") + n, InitialCharItems(), c.GroupBox);
     c.InitialChar->setMaxVisibleItems(14);
-    grid->addWidget(NewLabel(QStringLiteral("Initial Char"), c.InitialChar, c.GroupBox), 5, 0);
+    c.InitialChar->setItemData(0, tr("Blank"), Qt::AccessibleTextRole);  // a screen reader says nothing for " "
+    grid->addWidget(NewLabel(tr("Initial Char"), c.InitialChar, c.GroupBox), 5, 0);
     grid->addWidget(c.InitialChar, 5, 1);
     OnExit(c.InitialChar, [this, band] { InitialCharExit(band); });
 
     c.InitialIndex = new TCfgSpinner(c.GroupBox);
     c.InitialIndex->setObjectName(QStringLiteral("InitialIndex") + n);
     c.InitialIndex->setRange(0, MaxInitialIndex);
-    grid->addWidget(NewLabel(QStringLiteral("Initial Index"), c.InitialIndex, c.GroupBox), 6, 0);
+    grid->addWidget(NewLabel(tr("Initial Index"), c.InitialIndex, c.GroupBox), 6, 0);
     grid->addWidget(c.InitialIndex, 6, 1);
     return c.GroupBox;
 }

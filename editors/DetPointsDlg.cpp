@@ -28,8 +28,16 @@ namespace {
 
 constexpr int FrequencyFieldLength = 8;
 
-const QString ErrorCaption = QStringLiteral("ORVANTIS+ error");
-const QString AutoHint = QStringLiteral("Usually, left as Auto");
+QString ErrorCaption()
+{
+    return QCoreApplication::translate("orvantis::TDetPointsDlg", "ORVANTIS+ error");
+}
+
+QString AutoHint()
+{
+    return QCoreApplication::translate("orvantis::TDetPointsDlg", "Usually, left as Auto");
+}
+
 
 // Whole kHz with one decimal, as "650000.0". The value is shown exactly, so
 // confirming a point the user did not touch stores what was there.
@@ -65,9 +73,9 @@ TDetPointsDlg::TDetPointsDlg(IEditedProject& project, IPrompter& prompter, QWidg
 void TDetPointsDlg::BuildControls()
 {
     setObjectName(QStringLiteral("DetPointsDlg"));
-    setWindowTitle(QStringLiteral("Detection points editor"));
+    setWindowTitle(tr("Detection points editor"));
 
-    const TIndexRow index = MakeIndexRow(this, QStringLiteral("Select index to edit a test point: "), QStringLiteral("EdMPIndex"));
+    const TIndexRow index = MakeIndexRow(this, tr("Select index to edit a test point: "), QStringLiteral("EdMPIndex"));
     EdMPIndex = index.Edit;
     UpDown1 = index.UpDown;
     QHBoxLayout* indexRow = index.Layout;
@@ -80,13 +88,13 @@ void TDetPointsDlg::BuildControls()
     EdName = new QLineEdit(this);
     EdName->setObjectName(QStringLiteral("EdName"));
     EdName->setMaxLength(PointNameLength);
-    SpecInvCBox = new QCheckBox(QStringLiteral("Spectral inversion"), this);
+    SpecInvCBox = new QCheckBox(tr("Spectral inversion"), this);
     SpecInvCBox->setObjectName(QStringLiteral("SpecInvCBox"));
-    SpecInvCBox->setToolTip(QStringLiteral("Autodetected, if not specified"));
-    FFT = MakeList(this, QStringLiteral("FFT"), FftWords, AutoHint);
-    Guard = MakeList(this, QStringLiteral("Guard"), GuardWords, AutoHint);
-    BW = MakeList(this, QStringLiteral("BW"), BandwidthWords, AutoHint);
-    Standard = MakeList(this, QStringLiteral("Standard"), {}, AutoHint);
+    SpecInvCBox->setToolTip(tr("Autodetected, if not specified"));
+    FFT = MakeList(this, QStringLiteral("FFT"), FftWords, AutoHint());
+    Guard = MakeList(this, QStringLiteral("Guard"), GuardWords, AutoHint());
+    BW = MakeList(this, QStringLiteral("BW"), BandwidthWords, AutoHint());
+    Standard = MakeList(this, QStringLiteral("Standard"), {}, AutoHint());
     SetStandardItems(false);
     connect(Standard, &QComboBox::activated, this, [this] { FStandardChosen = true; });
     const int fieldWidth = EdFreqKHz->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWWWWWW"));
@@ -98,18 +106,18 @@ void TDetPointsDlg::BuildControls()
     int row = 0;
     const auto addRow = [&](const QString& label, QWidget* field, QWidget* after = nullptr) {
         auto* text = new QLabel(label, this);
-        text->setBuddy(field);
+        LinkLabel(text, field);
         grid->addWidget(text, row, 0);
         grid->addWidget(field, row, 1);
         if (after) grid->addWidget(after, row, 2);
         ++row;
     };
-    addRow(QStringLiteral("Frequency"), EdFreqKHz, new QLabel(QStringLiteral("KHz"), this));
-    addRow(QStringLiteral("Channel Name (8 chars)"), EdName);
-    addRow(QStringLiteral("Standard"), Standard);
-    addRow(QStringLiteral("BW Filter"), BW);
-    addRow(QStringLiteral("FFT Mode"), FFT);
-    addRow(QStringLiteral("Guard Interval"), Guard);
+    addRow(tr("Frequency"), EdFreqKHz, new QLabel(QStringLiteral("KHz"), this));
+    addRow(tr("Channel Name (8 chars)"), EdName);
+    addRow(tr("Standard"), Standard);
+    addRow(tr("BW Filter"), BW);
+    addRow(tr("FFT Mode"), FFT);
+    addRow(tr("Guard Interval"), Guard);
     grid->addWidget(SpecInvCBox, row, 1, 1, 2);
     grid->setColumnStretch(3, 1);
 
@@ -198,7 +206,7 @@ void TDetPointsDlg::LoadPoint()
 std::optional<double> TDetPointsDlg::FrequencyValue()
 {
     const std::optional<double> value = ParseDecimal(EdFreqKHz->text());
-    if (!value) FPrompter.Message(ErrorCaption, NotAFloatText(EdFreqKHz->text()), TMsgIcon::Error);
+    if (!value) FPrompter.Message(ErrorCaption(), NotAFloatText(EdFreqKHz->text()), TMsgIcon::Error);
     return value;
 }
 
@@ -218,12 +226,12 @@ bool TDetPointsDlg::FrequencyCheck()
     // A negative entry counts as above the maximum.
     if (kHz < 0 || kHz > rules.MaxKHz) {
         EdFreqKHz->setText(FrequencyText(rules.MaxKHz));
-        FPrompter.Message(ErrorCaption, QStringLiteral("Max Freq 858MHz"), TMsgIcon::Error);
+        FPrompter.Message(ErrorCaption(), tr("Max Freq 858MHz"), TMsgIcon::Error);
         return false;
     }
     if (kHz < minimum) {
         EdFreqKHz->setText(FrequencyText(minimum));
-        FPrompter.Message(ErrorCaption, QStringLiteral("Min Freq 170MHz"), TMsgIcon::Error);
+        FPrompter.Message(ErrorCaption(), tr("Min Freq 170MHz"), TMsgIcon::Error);
         return false;
     }
     return true;

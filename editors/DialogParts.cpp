@@ -2,6 +2,7 @@
 
 #include "WrapUpDown.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,10 +14,10 @@ namespace orvantis {
 
 TOkCancelRow MakeOkCancelRow(QWidget* parent)
 {
-    auto* ok = new QPushButton(QStringLiteral("OK"), parent);
+    auto* ok = new QPushButton(QCoreApplication::translate("orvantis::TFormDialog", "OK"), parent);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), parent);
+    auto* cancel = new QPushButton(QCoreApplication::translate("orvantis::TFormDialog", "Cancel"), parent);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -36,6 +37,7 @@ TIndexRow MakeIndexRow(QWidget* parent, const QString& label, const QString& edi
     edit->setReadOnly(true);
     edit->setAlignment(Qt::AlignRight);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    LinkLabel(indexLabel, edit);
     auto* upDown = new TWrapUpDown(parent);
     upDown->setObjectName(QStringLiteral("UpDown1"));
     upDown->SetBuddy(edit);
@@ -45,6 +47,15 @@ TIndexRow MakeIndexRow(QWidget* parent, const QString& label, const QString& edi
     row->addWidget(upDown);
     row->addStretch();
     return {row, edit, upDown};
+}
+
+void LinkLabel(QLabel* label, QWidget* control)
+{
+    label->setBuddy(control);
+    QString name = label->text().remove(QLatin1Char('&')).trimmed();
+    if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+    control->setAccessibleName(name);
+    if (auto* field = control->findChild<QLineEdit*>()) field->setAccessibleName(name);
 }
 
 QStringList ListItems(std::span<const std::string_view> words)

@@ -10,6 +10,7 @@
 #include <string_view>
 
 class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -35,6 +36,11 @@ struct TIndexRow {
     TWrapUpDown* UpDown;
 };
 TIndexRow MakeIndexRow(QWidget* parent, const QString& label, const QString& editName);
+
+// Links label to control for the keyboard and names the control after it for
+// a screen reader: Qt would name a list by its current item and leave the
+// text field inside a spin box or an editable list without a name.
+void LinkLabel(QLabel* label, QWidget* control);
 
 // The items of a list from the model's words ("2K", "8K").
 QStringList ListItems(std::span<const std::string_view> words);

@@ -53,6 +53,7 @@ QLineEdit* MakeTextField(QWidget* parent, const QString& name, const QFont& font
     field->setObjectName(name);
     field->setFont(font);
     field->setToolTip(hint);
+    field->setAccessibleName(hint);
     // Room for the whole ruler and a little more.
     field->setFixedWidth(QFontMetrics(font).horizontalAdvance(QString(Ruler.size() + 1, QLatin1Char('0'))) + 14);
     return field;
@@ -75,15 +76,15 @@ QString TMessEditDlg::RulerText(int length)
 void TMessEditDlg::BuildControls()
 {
     setObjectName(QStringLiteral("MessEditDlg"));
-    setWindowTitle(QStringLiteral("Text messages editor"));
+    setWindowTitle(tr("Text messages editor"));
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
-    const TIndexRow index = MakeIndexRow(this, QStringLiteral("Select the message to edit:"), QStringLiteral("Edit1"));
+    const TIndexRow index = MakeIndexRow(this, tr("Select the message to edit:"), QStringLiteral("Edit1"));
     Edit1 = index.Edit;
     UpDown1 = index.UpDown;
     QHBoxLayout* indexRow = index.Layout;
 
-    MessageNoEdit = MakeTextField(this, QStringLiteral("MessageNoEdit"), fixed, QStringLiteral("current message"));
+    MessageNoEdit = MakeTextField(this, QStringLiteral("MessageNoEdit"), fixed, tr("current message"));
     MessageNoEdit->setEnabled(false);
     QPalette silver = MessageNoEdit->palette();
     silver.setColor(QPalette::Disabled, QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
@@ -92,14 +93,14 @@ void TMessEditDlg::BuildControls()
 
     // A bordered field of its own, so that its characters line up with
     // those of the two text fields.
-    StaticText1 = MakeTextField(this, QStringLiteral("StaticText1"), fixed, QStringLiteral("hex index"));
+    StaticText1 = MakeTextField(this, QStringLiteral("StaticText1"), fixed, tr("hex index"));
     StaticText1->setReadOnly(true);
     StaticText1->setFocusPolicy(Qt::NoFocus);
     QPalette plain = StaticText1->palette();
     plain.setColor(QPalette::Base, plain.color(QPalette::Window));
     StaticText1->setPalette(plain);
 
-    MessageEdit = MakeTextField(this, QStringLiteral("MessageEdit"), fixed, QStringLiteral("editable window"));
+    MessageEdit = MakeTextField(this, QStringLiteral("MessageEdit"), fixed, tr("editable window"));
     QPalette greyed = MessageEdit->palette();
     greyed.setColor(QPalette::Disabled, QPalette::Text, QColor(0x70, 0x70, 0x70));
     MessageEdit->setPalette(greyed);
@@ -107,11 +108,13 @@ void TMessEditDlg::BuildControls()
     RestoreButton = new QToolButton(this);
     RestoreButton->setObjectName(QStringLiteral("RestoreButton"));
     RestoreButton->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    RestoreButton->setToolTip(QStringLiteral("restore text"));
+    RestoreButton->setToolTip(tr("restore text"));
+    RestoreButton->setAccessibleName(RestoreButton->toolTip());
     SpeedButton1 = new QToolButton(this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setIcon(PadlockIcon());
-    SpeedButton1->setToolTip(QStringLiteral("enter password"));
+    SpeedButton1->setToolTip(tr("enter password"));
+    SpeedButton1->setAccessibleName(SpeedButton1->toolTip());
     for (QToolButton* button : {RestoreButton, SpeedButton1}) {
         button->setIconSize(QSize(18, 18));
         button->setFocusPolicy(Qt::TabFocus);
@@ -119,10 +122,10 @@ void TMessEditDlg::BuildControls()
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
-    grid->addWidget(new QLabel(QStringLiteral("current:"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("current:"), this), 0, 0);
     grid->addWidget(MessageNoEdit, 0, 1);
     grid->addWidget(StaticText1, 1, 1);
-    auto* editedLabel = new QLabel(QStringLiteral("edited:"), this);
+    auto* editedLabel = new QLabel(tr("edited:"), this);
     editedLabel->setBuddy(MessageEdit);
     grid->addWidget(editedLabel, 2, 0);
     grid->addWidget(MessageEdit, 2, 1);

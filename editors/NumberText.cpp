@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <limits>
 
@@ -75,12 +76,12 @@ std::uint32_t KHzToHz(double kHz)
 
 QString NotAnIntegerText(const QString& text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return QCoreApplication::translate("orvantis::NumberText", "'%1' is not a valid integer value").arg(text);
 }
 
 QString NotAFloatText(const QString& text)
 {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+    return QCoreApplication::translate("orvantis::NumberText", "'%1' is not a valid floating point value").arg(text);
 }
 
 }  // namespace orvantis

@@ -28,9 +28,9 @@ bool TypesLineFeed(const QKeyEvent* key)
 TPasswordDlg::TPasswordDlg(QWidget* parent) : TFormDialog(parent)
 {
     setObjectName(QStringLiteral("PasswordDlg"));
-    setWindowTitle(QStringLiteral("Password"));
+    setWindowTitle(tr("Password"));
 
-    auto* label = new QLabel(QStringLiteral("Enter service password:"), this);
+    auto* label = new QLabel(tr("Enter service password:"), this);
     label->setObjectName(QStringLiteral("Label1"));
     PasswordEdit = new QLineEdit(this);
     PasswordEdit->setObjectName(QStringLiteral("PasswordEdit"));

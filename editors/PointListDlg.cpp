@@ -27,8 +27,16 @@ namespace orvantis {
 
 namespace {
 
-const QString ErrorCaption = QStringLiteral("ORVANTIS+ error");
-const QString CsvFilter = QStringLiteral("CSV files|*.csv|All files|*");
+QString ErrorCaption()
+{
+    return QCoreApplication::translate("orvantis::TPointListDlg", "ORVANTIS+ error");
+}
+
+QString CsvFilter()
+{
+    return QCoreApplication::translate("orvantis::TPointListDlg", "CSV files|*.csv|All files|*");
+}
+
 const QColor FailingCellColour(255, 214, 214);
 
 QString Text(std::string_view utf8)
@@ -39,6 +47,24 @@ QString Text(std::string_view utf8)
 TPointColumn ColumnAt(int column)
 {
     return static_cast<TPointColumn>(column);
+}
+
+// The captions of PointWords.h, which the CSV files keep as they are, for
+// the table in the user's language.
+[[maybe_unused]] constexpr const char* ShownCaptions[] = {
+    QT_TRANSLATE_NOOP("orvantis::TPointListDlg", "Point"),
+    QT_TRANSLATE_NOOP("orvantis::TPointListDlg", "Frequency (KHz)"),
+    QT_TRANSLATE_NOOP("orvantis::TPointListDlg", "Channel Name"),
+    QT_TRANSLATE_NOOP("orvantis::TPointListDlg", "Standard"),
+    QT_TRANSLATE_NOOP("orvantis::TPointListDlg", "BW Filter"),
+    QT_TRANSLATE_NOOP("orvantis::TPointListDlg", "FFT Mode"),
+    QT_TRANSLATE_NOOP("orvantis::TPointListDlg", "Guard Interval"),
+    QT_TRANSLATE_NOOP("orvantis::TPointListDlg", "Spectral inversion"),
+};
+
+QString ShownCaption(TPointColumn column)
+{
+    return QCoreApplication::translate("orvantis::TPointListDlg", std::string(PointColumnCaption(column)).c_str());
 }
 
 // A point's words as the table shows them: the frequency in the locale's
@@ -90,13 +116,14 @@ TPointListDlg::TPointListDlg(IEditedProject& project, IPrompter& prompter, QWidg
 void TPointListDlg::BuildControls()
 {
     setObjectName(QStringLiteral("PointListDlg"));
-    setWindowTitle(QStringLiteral("Detection points list"));
+    setWindowTitle(tr("Detection points list"));
 
     PointTable = new QTableWidget(0, PointColumnCount + 1, this);
     PointTable->setObjectName(QStringLiteral("PointTable"));
+    PointTable->setAccessibleName(tr("Detection points"));
     QStringList captions;
-    for (int c = 0; c < PointColumnCount; ++c) captions << Text(PointColumnCaption(ColumnAt(c)));
-    captions << QStringLiteral("Check");
+    for (int c = 0; c < PointColumnCount; ++c) captions << ShownCaption(ColumnAt(c));
+    captions << tr("Check");
     PointTable->setHorizontalHeaderLabels(captions);
     PointTable->verticalHeader()->hide();
     PointTable->verticalHeader()->setDefaultSectionSize(PointTable->fontMetrics().height() + 10);
@@ -107,6 +134,7 @@ void TPointListDlg::BuildControls()
                                 QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     PointTable->setAlternatingRowColors(true);
     connect(PointTable, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        NameCell(item);
         if (!FFilling && item->column() < PointColumnCount) CheckRow(item->row());
     });
 
@@ -120,8 +148,8 @@ void TPointListDlg::BuildControls()
     connect(paste, &QAction::triggered, this, &TPointListDlg::PasteRows);
     PointTable->addActions({copy, paste});
 
-    auto* hint = new QLabel(QStringLiteral("Double-click a cell to change it. Copy and Paste carry whole rows as CSV text, "
-                                           "as spreadsheets copy them."),
+    auto* hint = new QLabel(tr("Double-click a cell to change it. Copy and Paste carry whole rows as CSV text, "
+                               "as spreadsheets copy them."),
                             this);
     hint->setWordWrap(true);
 
@@ -131,11 +159,11 @@ void TPointListDlg::BuildControls()
         b->setAutoDefault(false);
         return b;
     };
-    ImportBtn = button(QStringLiteral("Import..."), QStringLiteral("ImportBtn"));
-    ExportBtn = button(QStringLiteral("Export..."), QStringLiteral("ExportBtn"));
-    CopyBtn = button(QStringLiteral("Copy"), QStringLiteral("CopyBtn"));
-    PasteBtn = button(QStringLiteral("Paste"), QStringLiteral("PasteBtn"));
-    FillBtn = button(QStringLiteral("Fill from Plan..."), QStringLiteral("FillBtn"));
+    ImportBtn = button(tr("Import..."), QStringLiteral("ImportBtn"));
+    ExportBtn = button(tr("Export..."), QStringLiteral("ExportBtn"));
+    CopyBtn = button(tr("Copy"), QStringLiteral("CopyBtn"));
+    PasteBtn = button(tr("Paste"), QStringLiteral("PasteBtn"));
+    FillBtn = button(tr("Fill from Plan..."), QStringLiteral("FillBtn"));
     const TOkCancelRow buttons = MakeOkCancelRow(this);
     OKBtn = buttons.OK;
     CancelBtn = buttons.Cancel;
@@ -190,6 +218,7 @@ void TPointListDlg::SetRowWords(int row, const TPointWords& words)
         problem->setFlags(Qt::ItemIsEnabled);
         problem->setForeground(QColor(Qt::red));
         PointTable->setItem(row, ProblemColumn, problem);
+        NameCell(problem);
     }
     FFilling = false;
     CheckRow(row);
@@ -218,7 +247,16 @@ void TPointListDlg::CheckRow(int row)
                                                                    : QVariant());
     QTableWidgetItem* check = PointTable->item(row, ProblemColumn);
     check->setText(problem ? QString::fromStdString(problem->Reason) : QString());
-    check->setToolTip(problem ? Text(PointColumnCaption(problem->Column)) + QStringLiteral(": ") + check->text() : QString());
+    check->setToolTip(problem ? ShownCaption(problem->Column) + QStringLiteral(": ") + check->text() : QString());
+}
+
+// A screen reader reads a cell with its point and column: "Point 6,
+// Frequency (KHz), 474000.0". Setting the same name again changes nothing.
+void TPointListDlg::NameCell(QTableWidgetItem* item)
+{
+    const int column = item->column();
+    const QString caption = column < PointColumnCount ? ShownCaption(ColumnAt(column)) : tr("Check");
+    item->setData(Qt::AccessibleTextRole, tr("Point %1, %2, %3").arg(item->row() + 1).arg(caption, item->text()));
 }
 
 std::optional<int> TPointListDlg::RefuseFailingRow(const QString& action)
@@ -228,7 +266,7 @@ std::optional<int> TPointListDlg::RefuseFailingRow(const QString& action)
         if (why.isEmpty()) continue;
         PointTable->setCurrentCell(row, static_cast<int>(TPointColumn::Frequency));
         PointTable->scrollToItem(PointTable->item(row, ProblemColumn));
-        FPrompter.Message(ErrorCaption, QStringLiteral("%1 point %2 first.\n\n%3.").arg(action).arg(row + 1).arg(why),
+        FPrompter.Message(ErrorCaption(), tr("%1 point %2 first.\n\n%3.").arg(action).arg(row + 1).arg(why),
                           TMsgIcon::Error);
         return row;
     }
@@ -237,7 +275,7 @@ std::optional<int> TPointListDlg::RefuseFailingRow(const QString& action)
 
 void TPointListDlg::OKBtnClick()
 {
-    if (RefuseFailingRow(QStringLiteral("Correct"))) return;
+    if (RefuseFailingRow(tr("Correct"))) return;
     std::vector<TPointChange> changes;
     for (int row = 0; row < PointTable->rowCount(); ++row) changes.push_back({row, std::get<TPointEntry>(ReadRow(row))});
     ApplyPointChanges(*FProfile, changes);
@@ -250,7 +288,7 @@ void TPointListDlg::TakeText(const std::string& text, THeaderRow header, const Q
     const TPointsCsvResult read =
         ParsePointsCsv(text, *FProfile, header, [this](int point) { return RowWords(point); });
     if (!read) {
-        FPrompter.Message(ErrorCaption, QStringLiteral("%1\n\n%2.").arg(failure, QString::fromStdString(read.Problem->Text())),
+        FPrompter.Message(ErrorCaption(), QStringLiteral("%1\n\n%2.").arg(failure, QString::fromStdString(read.Problem->Text())),
                           TMsgIcon::Error);
         return;
     }
@@ -260,26 +298,26 @@ void TPointListDlg::TakeText(const std::string& text, THeaderRow header, const Q
 void TPointListDlg::ImportBtnClick()
 {
     TFileDialogOptions options;
-    options.Title = QStringLiteral("Import points");
-    options.Filter = CsvFilter;
+    options.Title = tr("Import points");
+    options.Filter = CsvFilter();
     options.DefaultSuffix = QStringLiteral("csv");
     options.PathMustExist = true;
     const std::optional<QString> chosen = FPrompter.OpenFileName(options);
     if (!chosen) return;
     std::string text;
     if (const TFileResult read = LoadPointsFile(*chosen, text); !read) {
-        FPrompter.Message(ErrorCaption, read.Error, TMsgIcon::Error);
+        FPrompter.Message(ErrorCaption(), read.Error, TMsgIcon::Error);
         return;
     }
-    TakeText(text, THeaderRow::Required, QStringLiteral("Nothing was imported from %1").arg(*chosen));
+    TakeText(text, THeaderRow::Required, tr("Nothing was imported from %1").arg(*chosen));
 }
 
 void TPointListDlg::ExportBtnClick()
 {
-    if (RefuseFailingRow(QStringLiteral("To export, correct"))) return;
+    if (RefuseFailingRow(tr("To export, correct"))) return;
     TFileDialogOptions options;
-    options.Title = QStringLiteral("Export points");
-    options.Filter = CsvFilter;
+    options.Title = tr("Export points");
+    options.Filter = CsvFilter();
     options.DefaultSuffix = QStringLiteral("csv");
     options.FileName = QStringLiteral("points.csv");
     options.ConfirmOverwrite = true;
@@ -291,7 +329,7 @@ void TPointListDlg::ExportBtnClick()
     for (int row = 0; row < PointTable->rowCount(); ++row)
         rows.push_back(EntryWords(row, std::get<TPointEntry>(ReadRow(row))));
     if (const TFileResult saved = SavePointsFile(*chosen, WritePointRows(rows, true)); !saved)
-        FPrompter.Message(ErrorCaption, saved.Error, TMsgIcon::Error);
+        FPrompter.Message(ErrorCaption(), saved.Error, TMsgIcon::Error);
 }
 
 // The plan's channels go into the rows on screen, from the current row on;
@@ -315,7 +353,7 @@ void TPointListDlg::CopyRows()
 
 void TPointListDlg::PasteRows()
 {
-    TakeText(QApplication::clipboard()->text().toStdString(), THeaderRow::Optional, QStringLiteral("Nothing was pasted"));
+    TakeText(QApplication::clipboard()->text().toStdString(), THeaderRow::Optional, tr("Nothing was pasted"));
 }
 
 // Every column as wide as its widest word or caption, lists with room for

@@ -16,6 +16,7 @@
 
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace orvantis {
 
@@ -45,6 +46,7 @@ private:
     TPointWords RowWords(int row) const;
     std::variant<TPointEntry, TCellProblem> ReadRow(int row) const;
     void CheckRow(int row);
+    void NameCell(QTableWidgetItem* item);
     // The first row that fails, after telling the user why; nothing when all pass.
     std::optional<int> RefuseFailingRow(const QString& action);
     // Takes CSV text over the rows on screen, every row or none.

@@ -54,7 +54,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFixedSize(298, 218);
     // The placement was laid out for a small font of Arial's widths.
     QFont boxFont = PixelFont(font(), 11, false);
@@ -86,17 +86,17 @@ TAboutBox::TAboutBox(QWidget* parent)
     Comments->setWordWrap(true);
     Comments->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Comments->resize(233, 26);
-    Comments->setText(QStringLiteral(
+    Comments->setText(tr(
         "Remote control and configuration for Orvantis+. ORVANTIS+ - Terrestrial Analyser DVB-T/T2."));
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(111, 187, 75, 24);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
     ProductName->setText(QString::fromLatin1(ProgramName));
-    Version->setText(QStringLiteral("Version ") + QString::fromLatin1(ProgramVersion));
+    Version->setText(tr("Version ") + QString::fromLatin1(ProgramVersion));
     SetNotice(QString::fromLatin1(ProgramNotice));
     for (QLabel* label : {ProductName, Version}) label->adjustSize();
     // Fonts wider than the ones the box was laid out for need a third line.

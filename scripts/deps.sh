@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-serialport-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   xvfb xauth
 )
 if [ "${1:-}" = "--test" ]; then
@@ -31,7 +32,7 @@ if [ "$(id -u)" -eq 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt-get install -y -qq -o DPkg::Lock::Timeout=600 --no-install-recommends "${missing[@]}"
 else
   echo "Missing Debian packages. Install them with:" >&2
   echo "  sudo apt-get install ${missing[*]}" >&2

@@ -13,23 +13,23 @@ TFindDlg::TFindDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FindDlg"));
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
     setModal(false);
 
-    auto* label = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    auto* label = new QLabel(tr("Fi&nd what:"), this);
     FindEdit = new QLineEdit(this);
     FindEdit->setObjectName(QStringLiteral("FindEdit"));
     label->setBuddy(FindEdit);
-    WholeWordCheck = new QCheckBox(QStringLiteral("Match &whole word only"), this);
+    WholeWordCheck = new QCheckBox(tr("Match &whole word only"), this);
     WholeWordCheck->setObjectName(QStringLiteral("WholeWordCheck"));
-    MatchCaseCheck = new QCheckBox(QStringLiteral("Match &case"), this);
+    MatchCaseCheck = new QCheckBox(tr("Match &case"), this);
     MatchCaseCheck->setObjectName(QStringLiteral("MatchCaseCheck"));
 
-    FindNextBtn = new QPushButton(QStringLiteral("&Find Next"), this);
+    FindNextBtn = new QPushButton(tr("&Find Next"), this);
     FindNextBtn->setObjectName(QStringLiteral("FindNextBtn"));
     FindNextBtn->setDefault(true);
     FindNextBtn->setEnabled(false);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
 
     auto* grid = new QGridLayout(this);

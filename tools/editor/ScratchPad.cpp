@@ -24,11 +24,17 @@
 
 #include <functional>
 
+#include <QCoreApplication>
+
 namespace orvantis {
 
 namespace {
 
-const QString Caption = QStringLiteral("Tools Editor");
+QString Caption()
+{
+    return QCoreApplication::translate("orvantis::TScratchPad", "Tools Editor");
+}
+
 
 // Courier New 8 points where the system has it, else the closest fixed-pitch
 // font: its metric twins first, then other Courier faces.
@@ -67,6 +73,7 @@ TScratchPad::TScratchPad(IPrompter& prompter, QWidget* parent)
 
     Memo = new QPlainTextEdit(this);
     Memo->setObjectName(QStringLiteral("Memo"));
+    Memo->setAccessibleName(tr("Text"));
     Memo->setFont(MemoFont());
     QPalette colours = Memo->palette();
     colours.setColor(QPalette::Base, QColor(0, 0, 128));
@@ -97,7 +104,7 @@ TScratchPad::TScratchPad(IPrompter& prompter, QWidget* parent)
     CreateSpeedBar();
 
     ClearText();
-    setWindowTitle(Caption);
+    setWindowTitle(Caption());
     Memo->setFocus();
 }
 
@@ -113,39 +120,39 @@ QAction* TScratchPad::AddAction(QMenu* menu, const char* name, const QString& te
 
 void TScratchPad::CreateMenus()
 {
-    QMenu* file = MainMenu1->addMenu(QStringLiteral("&File"));
-    connect(AddAction(file, "FileNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+    QMenu* file = MainMenu1->addMenu(tr("&File"));
+    connect(AddAction(file, "FileNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
             &QAction::triggered, this, &TScratchPad::FileNewClick);
-    connect(AddAction(file, "FileOpen", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+    connect(AddAction(file, "FileOpen", tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &TScratchPad::FileOpenClick);
     file->addSeparator();
-    connect(AddAction(file, "FileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S)),
+    connect(AddAction(file, "FileSave", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, [this] { FileSaveClick(); });
-    connect(AddAction(file, "FileSaveAs", QStringLiteral("Save &as..."), {}), &QAction::triggered, this,
+    connect(AddAction(file, "FileSaveAs", tr("Save &as..."), {}), &QAction::triggered, this,
             [this] { FileSaveAsClick(); });
     file->addSeparator();
-    connect(AddAction(file, "FilePrint", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_I)),
+    connect(AddAction(file, "FilePrint", tr("&Print"), QKeySequence(Qt::CTRL | Qt::Key_I)),
             &QAction::triggered, this, &TScratchPad::FilePrintClick);
-    connect(AddAction(file, "FilePrintSetup", QStringLiteral("P&rinter setup..."), {}), &QAction::triggered, this,
+    connect(AddAction(file, "FilePrintSetup", tr("P&rinter setup..."), {}), &QAction::triggered, this,
             &TScratchPad::FilePrintSetupClick);
     file->addSeparator();
-    connect(AddAction(file, "FileExit", QStringLiteral("E&xit"), {}), &QAction::triggered, this,
+    connect(AddAction(file, "FileExit", tr("E&xit"), {}), &QAction::triggered, this,
             &TScratchPad::FileExitClick);
 
-    QMenu* edit = MainMenu1->addMenu(QStringLiteral("&Edit"));
-    connect(AddAction(edit, "EditUndo", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z)),
+    QMenu* edit = MainMenu1->addMenu(tr("&Edit"));
+    connect(AddAction(edit, "EditUndo", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z)),
             &QAction::triggered, Memo, &QPlainTextEdit::undo);
-    connect(AddAction(edit, "EditSelectAll", QStringLiteral("&Select all"), QKeySequence(Qt::CTRL | Qt::Key_A)),
+    connect(AddAction(edit, "EditSelectAll", tr("&Select all"), QKeySequence(Qt::CTRL | Qt::Key_A)),
             &QAction::triggered, Memo, &QPlainTextEdit::selectAll);
     edit->addSeparator();
-    connect(AddAction(edit, "EditCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X)),
+    connect(AddAction(edit, "EditCut", tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X)),
             &QAction::triggered, Memo, &QPlainTextEdit::cut);
-    connect(AddAction(edit, "EditCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C)),
+    connect(AddAction(edit, "EditCopy", tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C)),
             &QAction::triggered, Memo, &QPlainTextEdit::copy);
-    connect(AddAction(edit, "EditPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V)),
+    connect(AddAction(edit, "EditPaste", tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V)),
             &QAction::triggered, Memo, &QPlainTextEdit::paste);
     edit->addSeparator();
-    connect(AddAction(edit, "EditFind", QStringLiteral("&Search..."), {}), &QAction::triggered, this,
+    connect(AddAction(edit, "EditFind", tr("&Search..."), {}), &QAction::triggered, this,
             &TScratchPad::SpeedSearchBtnClick);
 }
 
@@ -158,19 +165,20 @@ void TScratchPad::CreateSpeedBar()
         std::function<void()> Run;
     };
     const TButton buttons[] = {
-        {"SpeedExitBtn", "Exit editor", TToolIcon::Exit, [this] { FileExitClick(); }},
-        {"SpeedNewBtn", "New file", TToolIcon::New, [this] { FileNewClick(); }},
-        {"SpeedOpenBtn", "Open a file", TToolIcon::Open, [this] { FileOpenClick(); }},
-        {"SpeedSaveBtn", "Save to file", TToolIcon::Save, [this] { FileSaveClick(); }},
-        {"SpeedSearchBtn", "Search", TToolIcon::Search, [this] { SpeedSearchBtnClick(); }},
-        {"SpeedPrintBtn", "Print", TToolIcon::Print, [this] { FilePrintClick(); }},
+        {"SpeedExitBtn", QT_TR_NOOP("Exit editor"), TToolIcon::Exit, [this] { FileExitClick(); }},
+        {"SpeedNewBtn", QT_TR_NOOP("New file"), TToolIcon::New, [this] { FileNewClick(); }},
+        {"SpeedOpenBtn", QT_TR_NOOP("Open a file"), TToolIcon::Open, [this] { FileOpenClick(); }},
+        {"SpeedSaveBtn", QT_TR_NOOP("Save to file"), TToolIcon::Save, [this] { FileSaveClick(); }},
+        {"SpeedSearchBtn", QT_TR_NOOP("Search"), TToolIcon::Search, [this] { SpeedSearchBtnClick(); }},
+        {"SpeedPrintBtn", QT_TR_NOOP("Print"), TToolIcon::Print, [this] { FilePrintClick(); }},
     };
     for (const TButton& b : buttons) {
         auto* button = new QToolButton(SpeedBar);
         button->setObjectName(QString::fromLatin1(b.Name));
         button->setIcon(ToolIcon(b.Icon));
-        button->setToolTip(QString::fromLatin1(b.Hint));
-        button->setStatusTip(QString::fromLatin1(b.Hint));
+        button->setToolTip(tr(b.Hint));
+        button->setStatusTip(tr(b.Hint));
+        button->setAccessibleName(tr(b.Hint));
         button->setAutoRaise(true);
         SpeedBar->addWidget(button);
         connect(button, &QToolButton::clicked, this, b.Run);
@@ -185,7 +193,7 @@ bool TScratchPad::IsModified() const
 bool TScratchPad::QuerySave()
 {
     if (!IsModified()) return true;
-    const TMsgButton answer = FPrompter.Message(Caption, QStringLiteral("The current file has been modified. Save changes?"),
+    const TMsgButton answer = FPrompter.Message(Caption(), tr("The current file has been modified. Save changes?"),
                                                 TMsgIcon::Question, TMsgButton::Yes | TMsgButton::No | TMsgButton::Cancel);
     if (answer == TMsgButton::Yes) {
         // A cancelled Save As goes on with the command; a failed write stops
@@ -203,12 +211,12 @@ void TScratchPad::ClearText()
 
 void TScratchPad::SetCaption(const QString& path)
 {
-    setWindowTitle(Caption + QStringLiteral("  -  ") + QFileInfo(path).absoluteFilePath());
+    setWindowTitle(Caption() + QStringLiteral("  -  ") + QFileInfo(path).absoluteFilePath());
 }
 
 void TScratchPad::ShowError(const QString& text)
 {
-    FPrompter.Message(Caption, text, TMsgIcon::Error, TMsgButton::Ok);
+    FPrompter.Message(Caption(), text, TMsgIcon::Error, TMsgButton::Ok);
 }
 
 void TScratchPad::FileNewClick()
@@ -224,7 +232,7 @@ void TScratchPad::FileOpenClick()
     if (!QuerySave()) return;
     FOpenName.clear();
     TFileDialogOptions options;
-    options.Filter = QStringLiteral("PRO files|*.pro|LOG files|*.log|generic text files|*.txt|All|*.*");
+    options.Filter = tr("PRO files|*.pro|LOG files|*.log|generic text files|*.txt|All|*.*");
     options.FilterIndex = 0;
     options.PathMustExist = true;
     const std::optional<QString> chosen = FPrompter.OpenFileName(options);
@@ -233,12 +241,12 @@ void TScratchPad::FileOpenClick()
 
     ClearText();
     if (QFileInfo(*chosen).size() > ScratchPadMaxFileBytes) {
-        ShowError(QStringLiteral("Unable to edit: the file is too long"));
+        ShowError(tr("Unable to edit: the file is too long"));
         return;
     }
     TLineList lines;
     if (const TFileResult read = LoadTextLines(*chosen, lines, ScratchPadMaxFileBytes); !read) {
-        ShowError(QStringLiteral("Unable to edit: the file cannot be read.\n%1").arg(read.Error));
+        ShowError(tr("Unable to edit: the file cannot be read.\n%1").arg(read.Error));
         return;
     }
     const TScratchText text = DecodeScratchLines(lines);
@@ -270,7 +278,7 @@ TScratchPad::TSaveResult TScratchPad::FileSaveClick()
 TScratchPad::TSaveResult TScratchPad::FileSaveAsClick()
 {
     TFileDialogOptions options;
-    options.Title = QStringLiteral("Save as...");
+    options.Title = tr("Save as...");
     // In the file's own folder, as a save would write it.
     options.FileName = FFileName;
     options.Folder = FFileName.isEmpty() ? QString() : QFileInfo(FFileName).path();
@@ -326,9 +334,9 @@ void TScratchPad::FilePrintClick()
 {
     QPrinter& printer = Printer();
     if (!FPrintDialogs->Print(printer, this)) return;
-    printer.setDocName(Caption + QStringLiteral(" - ") + FOpenName);
+    printer.setDocName(Caption() + QStringLiteral(" - ") + FOpenName);
     if (!PrintScratchText(printer, ScratchTextLines(Memo->toPlainText()), FOpenName, Memo->font()))
-        ShowError(QStringLiteral("Unable to print: the printer could not start the document."));
+        ShowError(tr("Unable to print: the printer could not start the document."));
 }
 
 void TScratchPad::SpeedSearchBtnClick()
@@ -338,7 +346,7 @@ void TScratchPad::SpeedSearchBtnClick()
         FindDlg->raise();
         FindDlg->activateWindow();
     } catch (...) {
-        FPrompter.Message(Caption, QStringLiteral("Error at finding text"), TMsgIcon::Error, TMsgButton::Ok);
+        FPrompter.Message(Caption(), tr("Error at finding text"), TMsgIcon::Error, TMsgButton::Ok);
     }
 }
 
@@ -356,14 +364,14 @@ void TScratchPad::FindDlgFind()
         }
         const QTextCursor found = Memo->document()->find(FindDlg->FindText(), caret.position(), flags);
         if (found.isNull()) {
-            FPrompter.Message(Caption, QStringLiteral("Text not found"), TMsgIcon::Error, TMsgButton::Ok);
+            FPrompter.Message(Caption(), tr("Text not found"), TMsgIcon::Error, TMsgButton::Ok);
             return;
         }
         Memo->setTextCursor(found);
         Memo->ensureCursorVisible();
         Memo->setFocus();
     } catch (...) {
-        FPrompter.Message(Caption, QStringLiteral("Error at finding text"), TMsgIcon::Error, TMsgButton::Ok);
+        FPrompter.Message(Caption(), tr("Error at finding text"), TMsgIcon::Error, TMsgButton::Ok);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "PrintLayout.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -13,7 +14,7 @@ void PrintFooter(QPainter& painter, const TPageFrame& frame, int pageWidth, int 
 {
     painter.setPen(Qt::black);
     painter.drawText(frame.FooterBand, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
-                     QStringLiteral("Page %1").arg(pageNumber));
+                     QCoreApplication::translate("orvantis::TScratchPad", "Page %1").arg(pageNumber));
     painter.drawLine(frame.Header.left(), frame.FooterLineY, pageWidth, frame.FooterLineY);
 }
 
@@ -33,7 +34,7 @@ bool PrintScratchText(QPagedPaintDevice& printer, const QStringList& lines, cons
 
     painter.setPen(Qt::black);
     painter.drawText(frame.Header, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                     QStringLiteral("Tools Editor: %1").arg(fileName));
+                     QCoreApplication::translate("orvantis::TScratchPad", "Tools Editor: %1").arg(fileName));
     painter.setPen(QPen(Qt::blue, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame.Header.adjusted(0, 0, -1, -1));  // on the rectangle's border pixels

@@ -33,7 +33,7 @@ constexpr int WindowGap = 8;
 TConsoleWindow::TConsoleWindow(TMemoryConsole& console, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), FConsole(console), FMainWindow(mainWindow)
 {
-    setWindowTitle(QStringLiteral("%1 - Terminal").arg(QLatin1String(ApplicationTitle)));
+    setWindowTitle(tr("%1 - Terminal").arg(QLatin1String(ApplicationTitle)));
     // The main window does not respond while the terminal runs.
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_OpaquePaintEvent);
