@@ -1,0 +1,275 @@
+#include "NetworkSerialDevice.h"
+
+#include <QEventLoop>
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QTimer>
+
+#include <algorithm>
+#include <optional>
+
+namespace orvantis {
+
+namespace {
+
+// A write that the network cannot take within this time has failed, as on a
+// serial line.
+constexpr int WriteTimeoutMs = 2000;
+constexpr int LastWordsLength = 80;
+
+int Remaining(const QDeadlineTimer& deadline)
+{
+    return static_cast<int>(std::max<qint64>(0, deadline.remainingTime()));
+}
+
+QString NoAnswer()
+{
+    return QStringLiteral("no answer within %1 s").arg(TNetworkSerialDevice::AnswerTimeoutMs / 1000);
+}
+
+// The address of host, looked up within the deadline: the system's own
+// look-up may take far longer than we wait for an answer.
+QHostAddress LookUp(const QString& host, const QDeadlineTimer& deadline, QString& error)
+{
+    QHostAddress literal;
+    if (literal.setAddress(host)) return literal;
+    QEventLoop loop;
+    std::optional<QHostInfo> found;
+    const int id = QHostInfo::lookupHost(host, &loop, [&](const QHostInfo& info) {
+        found = info;
+        loop.quit();
+    });
+    QTimer::singleShot(Remaining(deadline), &loop, &QEventLoop::quit);
+    if (!found) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!found) {
+        QHostInfo::abortHostLookup(id);
+        error = NoAnswer();
+        return {};
+    }
+    if (found->error() != QHostInfo::NoError || found->addresses().isEmpty()) {
+        error = found->errorString();
+        return {};
+    }
+    return found->addresses().constFirst();
+}
+
+}  // namespace
+
+TNetworkSerialDevice::TNetworkSerialDevice(TProtocol protocol, QString host, quint16 port)
+    : FProtocol(protocol), FHost(std::move(host)), FPort(port)
+{
+}
+
+TNetworkSerialDevice::~TNetworkSerialDevice()
+{
+    Close();
+}
+
+bool TNetworkSerialDevice::Fail(const QString& reason)
+{
+    FError = reason;
+    Close();
+    return false;
+}
+
+bool TNetworkSerialDevice::Open(const QString&)
+{
+    Close();
+    FError.clear();
+    const QDeadlineTimer deadline(AnswerTimeoutMs);
+    if (!Connect(deadline)) return false;
+    FOpen = true;
+    return FProtocol == TProtocol::Raw || Negotiate(deadline);
+}
+
+bool TNetworkSerialDevice::Connect(const QDeadlineTimer& deadline)
+{
+    QString error;
+    const QHostAddress address = LookUp(FHost, deadline, error);
+    if (address.isNull()) return Fail(error);
+    FSocket = std::make_unique<QTcpSocket>();
+    // One byte at a time is how the handshake and the terminal talk.
+    FSocket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    FSocket->connectToHost(address, FPort);
+    if (FSocket->waitForConnected(Remaining(deadline))) return true;
+    const bool timedOut = FSocket->error() == QAbstractSocket::SocketTimeoutError ||
+                          FSocket->state() != QAbstractSocket::UnconnectedState;
+    return Fail(timedOut ? NoAnswer() : FSocket->errorString());
+}
+
+bool TNetworkSerialDevice::Negotiate(const QDeadlineTimer& deadline)
+{
+    FParser = {};
+    FClient = {};
+    if (!Send(FClient.Start())) return Fail(FError);
+    while (FClient.PortControl() == TRfc2217Client::TStatus::Pending) {
+        if (!WaitAndPump(deadline)) {
+            if (FLost) return Fail(FError);
+            return Fail(QStringLiteral("the port server did not take up the COM-PORT-OPTION (RFC 2217): ") + NoAnswer());
+        }
+    }
+    if (FClient.PortControl() == TRfc2217Client::TStatus::Refused)
+        return Fail(QStringLiteral("the port server refuses the COM-PORT-OPTION (RFC 2217): is it a telnet(rfc2217) port?"));
+    return true;
+}
+
+void TNetworkSerialDevice::Close()
+{
+    if (FSocket) {
+        FSocket->abort();
+        FSocket.reset();
+    }
+    FData.clear();
+    FLastWords.clear();
+    FOpen = false;
+    FLost = false;
+}
+
+bool TNetworkSerialDevice::SetLine()
+{
+    if (!FOpen || FLost) return false;
+    // Over raw TCP the line is as the server's configuration sets it.
+    if (FProtocol == TProtocol::Raw) return true;
+    if (!Send(FClient.LineRequest())) return false;
+    const QDeadlineTimer deadline(AnswerTimeoutMs);
+    while (FClient.LineStatus() == TRfc2217Client::TStatus::Pending) {
+        if (!WaitAndPump(deadline)) {
+            if (!FLost)
+                FError = QStringLiteral("the port server did not answer for the %1: %2")
+                             .arg(QString::fromStdString(FClient.MissingAnswer()), NoAnswer());
+            return false;
+        }
+    }
+    if (FClient.LineStatus() == TRfc2217Client::TStatus::Granted) return true;
+    FError = QString::fromStdString(FClient.Reason());
+    return false;
+}
+
+bool TNetworkSerialDevice::SetDtr(bool on)
+{
+    if (FProtocol == TProtocol::Raw) return true;
+    return FOpen && Send(TRfc2217Client::ControlRequest(on ? comport::DtrOn : comport::DtrOff));
+}
+
+bool TNetworkSerialDevice::SetRts(bool on)
+{
+    if (FProtocol == TProtocol::Raw) return true;
+    return FOpen && Send(TRfc2217Client::ControlRequest(on ? comport::RtsOn : comport::RtsOff));
+}
+
+bool TNetworkSerialDevice::Purge()
+{
+    if (!FOpen) return false;
+    const bool alive = Pump();
+    FData.clear();
+    return alive;
+}
+
+bool TNetworkSerialDevice::Send(const std::string& bytes)
+{
+    if (!FSocket || FLost) return false;
+    if (FSocket->write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        NoteLoss();
+        return false;
+    }
+    const QDeadlineTimer deadline(WriteTimeoutMs);
+    while (FSocket->bytesToWrite() > 0) {
+        if (!FSocket->waitForBytesWritten(Remaining(deadline))) {
+            if (FSocket->state() != QAbstractSocket::ConnectedState)
+                NoteLoss();
+            else
+                FError = QStringLiteral("the network took nothing for %1 s").arg(WriteTimeoutMs / 1000);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TNetworkSerialDevice::Write(const char* data, int size)
+{
+    if (!FOpen) return false;
+    if (FProtocol == TProtocol::Raw) return Send(std::string(data, static_cast<std::size_t>(size)));
+    return Send(TelnetEscape(data, static_cast<std::size_t>(size), FClient.BinaryOut()));
+}
+
+bool TNetworkSerialDevice::Pump()
+{
+    if (!FSocket || FLost) return false;
+    const QByteArray bytes = FSocket->readAll();
+    if (!bytes.isEmpty()) {
+        const qsizetype before = FData.size();
+        if (FProtocol == TProtocol::Raw) {
+            FData += bytes;
+        } else {
+            std::string data;
+            std::vector<TTelnetEvent> events;
+            FParser.Feed(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()),
+                         data, events);
+            FData.append(data.data(), static_cast<qsizetype>(data.size()));
+            std::string replies;
+            for (const TTelnetEvent& event : events) replies += FClient.Take(event);
+            FParser.SetBinaryIn(FClient.BinaryIn());
+            if (!replies.empty() && !Send(replies)) return false;
+        }
+        FLastWords = (FLastWords + FData.mid(before)).right(LastWordsLength);
+    }
+    if (FSocket->state() != QAbstractSocket::ConnectedState) {
+        NoteLoss();
+        return false;
+    }
+    return true;
+}
+
+bool TNetworkSerialDevice::WaitAndPump(const QDeadlineTimer& deadline)
+{
+    // Pump reads all the socket holds: what is left to wait for is new bytes.
+    if (!Pump()) return false;
+    if (!FSocket->waitForReadyRead(Remaining(deadline))) {
+        if (FSocket->state() != QAbstractSocket::ConnectedState) Pump();
+        return false;
+    }
+    return Pump();
+}
+
+bool TNetworkSerialDevice::WaitForData(int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (FData.isEmpty()) {
+        if (!FOpen || FLost || deadline.hasExpired()) return false;
+        if (!WaitAndPump(deadline)) return !FData.isEmpty();
+    }
+    return true;
+}
+
+QByteArray TNetworkSerialDevice::TakeAvailable()
+{
+    if (FOpen) Pump();
+    QByteArray data;
+    data.swap(FData);
+    return data;
+}
+
+TReadResult TNetworkSerialDevice::ReadByte(std::uint8_t& byte, int timeoutMs)
+{
+    if (!FOpen) return TReadResult::Failed;
+    if (FData.isEmpty() && !WaitForData(timeoutMs)) return FLost ? TReadResult::Failed : TReadResult::Empty;
+    byte = static_cast<std::uint8_t>(FData.front());
+    FData.remove(0, 1);
+    return TReadResult::Byte;
+}
+
+void TNetworkSerialDevice::NoteLoss()
+{
+    if (FLost) return;
+    FLost = true;
+    FError = FSocket ? FSocket->errorString() : QStringLiteral("not connected");
+    // ser2net says why it closes a connection it does not serve.
+    const QByteArray words = FLastWords.trimmed();
+    const qsizetype lineStart = words.lastIndexOf('\n') + 1;
+    const QByteArray lastLine = words.mid(lineStart).trimmed();
+    bool text = lastLine.size() >= 4;
+    for (char c : lastLine) text = text && c >= 0x20 && c < 0x7F;
+    if (text) FError += QStringLiteral(" (the server said \"%1\")").arg(QString::fromLatin1(lastLine));
+}
+
+}  // namespace orvantis
