@@ -1,12 +1,14 @@
 #include "NetworkSerialDevice.h"
 
-#include <QEventLoop>
 #include <QHostAddress>
 #include <QHostInfo>
-#include <QTimer>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 namespace orvantis {
 
@@ -28,29 +30,36 @@ QString NoAnswer()
 }
 
 // The address of host, looked up within the deadline: the system's own
-// look-up may take far longer than we wait for an answer.
+// look-up may take far longer than we wait for an answer. It runs in a thread
+// of its own, left to end by itself when we stop waiting; no event loop is
+// needed, so any thread may open a port.
 QHostAddress LookUp(const QString& host, const QDeadlineTimer& deadline, QString& error)
 {
     QHostAddress literal;
     if (literal.setAddress(host)) return literal;
-    QEventLoop loop;
-    std::optional<QHostInfo> found;
-    const int id = QHostInfo::lookupHost(host, &loop, [&](const QHostInfo& info) {
-        found = info;
-        loop.quit();
-    });
-    QTimer::singleShot(Remaining(deadline), &loop, &QEventLoop::quit);
-    if (!found) loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (!found) {
-        QHostInfo::abortHostLookup(id);
+    struct TShared {
+        std::mutex Mutex;
+        std::condition_variable Done;
+        std::optional<QHostInfo> Found;
+    };
+    auto shared = std::make_shared<TShared>();
+    std::thread([shared, host] {
+        QHostInfo info = QHostInfo::fromName(host);
+        const std::lock_guard lock(shared->Mutex);
+        shared->Found = std::move(info);
+        shared->Done.notify_all();
+    }).detach();
+    std::unique_lock lock(shared->Mutex);
+    if (!shared->Done.wait_for(lock, std::chrono::milliseconds(Remaining(deadline)), [&] { return shared->Found.has_value(); })) {
         error = NoAnswer();
         return {};
     }
-    if (found->error() != QHostInfo::NoError || found->addresses().isEmpty()) {
-        error = found->errorString();
+    const QHostInfo& found = *shared->Found;
+    if (found.error() != QHostInfo::NoError || found.addresses().isEmpty()) {
+        error = found.errorString();
         return {};
     }
-    return found->addresses().constFirst();
+    return found.addresses().constFirst();
 }
 
 }  // namespace
