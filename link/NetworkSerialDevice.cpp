@@ -10,6 +10,8 @@
 #include <optional>
 #include <thread>
 
+#include <sys/socket.h>
+
 namespace orvantis {
 
 namespace {
@@ -18,6 +20,7 @@ namespace {
 // serial line.
 constexpr int WriteTimeoutMs = 2000;
 constexpr int LastWordsLength = 80;
+constexpr int CloseTimeoutMs = 1000;
 
 int Remaining(const QDeadlineTimer& deadline)
 {
@@ -125,6 +128,17 @@ bool TNetworkSerialDevice::Negotiate(const QDeadlineTimer& deadline)
 void TNetworkSerialDevice::Close()
 {
     if (FSocket) {
+        // Our end first, then wait (bounded) for the server to close its
+        // own: ser2net takes a new connection only once it has let go of the
+        // old one, and Send and Receive connect again right after Detect.
+        if (!FLost && FSocket->state() == QAbstractSocket::ConnectedState &&
+            ::shutdown(static_cast<int>(FSocket->socketDescriptor()), SHUT_WR) == 0) {
+            const QDeadlineTimer deadline(CloseTimeoutMs);
+            while (FSocket->state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {
+                FSocket->waitForReadyRead(Remaining(deadline));
+                FSocket->readAll();
+            }
+        }
         FSocket->abort();
         FSocket.reset();
     }
