@@ -258,7 +258,8 @@ void TMainForm::SetStatusPanel(int panel, const QString& text)
     FStatusPanels[panel]->setText(text);
     if (panel == 2) {
         // The port panel keeps the COM name; the hint tells which device it is.
-        const QString device = ComPortIndex(text) >= 0 ? DevicePathOf(text) : QString();
+        const std::optional<TPortAddress> port = TPortAddress::Parse(text);
+        const QString device = port ? DevicePathOf(*port) : QString();
         FStatusPanels[panel]->setToolTip(device);
     }
 }
@@ -452,7 +453,7 @@ void TMainForm::ToolsSendAllExecute()
     if (RefusedWhileBusy() || !FSession.ConfirmPartLoad()) return;
     TFleetJob job;
     job.Operation = TFleetOperation::Send;
-    for (int index = 0; index < ComPortCount; ++index) job.Ports << index;
+    job.Ports = ComPorts();
     job.ProjectText = FSession.Project().Regenerate();
     job.ProjectName = FSession.Project().FileName();
     job.SendOptions.BackUp = FSettings.BackUpBeforeSend();

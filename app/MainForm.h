@@ -41,7 +41,7 @@ public:
     using TTerminalRunner = std::function<void()>;
 
     // deviceFactory makes the serial devices of Detect, Send and Receive.
-    explicit TMainForm(IPrompter& prompter, TDeviceFactory deviceFactory = MakeQtSerialDevice,
+    explicit TMainForm(IPrompter& prompter, TDeviceFactory deviceFactory = MakeProgramDevice,
                        QWidget* parent = nullptr);
     ~TMainForm() override;
 

@@ -89,7 +89,7 @@ QList<TFleetRow> TSendAllDlg::Run(const TFleetJob& job, const QString& projectNa
 
 void TSendAllDlg::AddRow(int port)
 {
-    const QString name = ComPortName(port);
+    const QString name = FFleet.PortAt(port).Name();
     QWidget* rows = FGrid->parentWidget();
     const int row = FGrid->rowCount();
     FGrid->addWidget(new QLabel(name, rows), row, 0);

@@ -17,15 +17,10 @@ namespace orvantis {
 namespace {
 
 // COM1 to COM40, or the ports that --ports names (an empty list names none).
-std::optional<QList<int>> SelectedPorts(const TCliCall& call)
+std::optional<QList<TPortAddress>> SelectedPorts(const TCliCall& call)
 {
-    const QString list = call.Parser.value(QStringLiteral("ports"));
-    if (!call.Parser.isSet(QStringLiteral("ports"))) {
-        QList<int> all;
-        for (int index = 0; index < ComPortCount; ++index) all << index;
-        return all;
-    }
-    return ParseComPortList(list);
+    if (!call.Parser.isSet(QStringLiteral("ports"))) return ComPorts();
+    return ParsePortList(call.Parser.value(QStringLiteral("ports")));
 }
 
 // The ports' log lines as they come and, where a person watches, every
@@ -41,8 +36,8 @@ public:
             Draw();
         });
         if (!FShown) return;
-        QObject::connect(&fleet, &TFleet::Progress, &fleet, [this](int port, int done, int total) {
-            FCounts[port] = total > 0 ? QStringLiteral("%1 %2/%3").arg(ComPortName(port)).arg(done).arg(total) : QString();
+        QObject::connect(&fleet, &TFleet::Progress, &fleet, [this, &fleet](int port, int done, int total) {
+            FCounts[port] = total > 0 ? QStringLiteral("%1 %2/%3").arg(fleet.PortAt(port).Name()).arg(done).arg(total) : QString();
             Clear();
             Draw();
         });
@@ -114,7 +109,7 @@ int RunWithTable(const TFleetJob& job)
 int RunDetectAll(const TCliCall& call)
 {
     if (!call.Args.isEmpty()) return Usage(QStringLiteral("usage: detect --all [--ports LIST]"));
-    const std::optional<QList<int>> ports = SelectedPorts(call);
+    const std::optional<QList<TPortAddress>> ports = SelectedPorts(call);
     if (!ports) return BadPortList();
     TFleetJob job;
     job.Operation = TFleetOperation::Detect;
@@ -135,7 +130,7 @@ int RunSendAll(const TCliCall& call)
     if (call.Args.size() != 1)
         return Usage(QStringLiteral("usage: send --all [--ports LIST] [--force] [--no-backup] [--backup-dir DIR] IN.pro"));
     if (call.Parser.isSet(QStringLiteral("verify"))) return Usage(QStringLiteral("--verify goes with a send to one instrument"));
-    const std::optional<QList<int>> ports = SelectedPorts(call);
+    const std::optional<QList<TPortAddress>> ports = SelectedPorts(call);
     if (!ports) return BadPortList();
     // Opened as "send IN.pro" opens it, before any instrument is known.
     TFixedIdentity identity;
@@ -164,7 +159,7 @@ int RunSendAll(const TCliCall& call)
 int RunReceiveAll(const TCliCall& call)
 {
     if (call.Args.size() != 1) return Usage(QStringLiteral("usage: receive --all [--ports LIST] DIR"));
-    const std::optional<QList<int>> ports = SelectedPorts(call);
+    const std::optional<QList<TPortAddress>> ports = SelectedPorts(call);
     if (!ports) return BadPortList();
     const QString folder = call.Args[0];
     if (!QDir().mkpath(folder)) {

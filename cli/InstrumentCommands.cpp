@@ -17,10 +17,9 @@ namespace orvantis {
 int RunPorts(const TCliCall& call)
 {
     if (!call.Args.isEmpty()) return Usage(QStringLiteral("usage: ports"));
-    for (int index = 0; index < ComPortCount; ++index) {
-        const QString name = ComPortName(index);
-        const QString path = DevicePathOf(name);
-        if (!path.isEmpty() && QFileInfo::exists(path)) std::printf("%-6s%s\n", qPrintable(name), qPrintable(path));
+    for (const TPortAddress& port : ComPorts()) {
+        const QString path = DevicePathOf(port);
+        if (!path.isEmpty() && QFileInfo::exists(path)) std::printf("%-6s%s\n", qPrintable(port.Name()), qPrintable(path));
     }
     return ExitOk;
 }

@@ -28,10 +28,11 @@ QList<int> TFleet::Start(const TFleetJob& job)
     for (const auto& thread : FThreads) thread->wait();
     FThreads.clear();
     FRows.clear();
+    FPorts = job.Ports;
 
     QList<int> ports;
-    for (int index : job.Ports)
-        if (ComPortPresent(index)) ports << index;
+    for (int index = 0; index < job.Ports.size(); ++index)
+        if (PortPresent(job.Ports[index])) ports << index;
     // Made once here rather than by every worker at the same moment.
     if (job.Operation == TFleetOperation::Send && job.SendOptions.BackUp)
         QDir().mkpath(job.SendOptions.BackupFolder.isEmpty() ? DefaultBackupFolder() : job.SendOptions.BackupFolder);

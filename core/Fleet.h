@@ -25,8 +25,9 @@ enum class TFleetOperation { Detect, Send, Receive };
 
 struct TFleetJob {
     TFleetOperation Operation = TFleetOperation::Detect;
-    // 0..39; only the ports whose device is present are tried.
-    QList<int> Ports;
+    // The ports to try; only those that may be there (PortPresent) are.
+    // Workers, signals and rows name a port by its place in this list.
+    QList<TPortAddress> Ports;
     // Send: the project as text, and its name; each instrument's session
     // takes a copy. The one who starts the fleet has asked about a project
     // that did not load whole: the workers send it.
@@ -39,7 +40,7 @@ struct TFleetJob {
 
 // What became of one port.
 struct TFleetRow {
-    int PortIndex = -1;
+    int PortIndex = -1;   // the port's place in the job's list
     QString Port;         // "COM3"
     QString Instrument;   // the name that answered; empty when no instrument of ours did
     QString VersionText;
@@ -77,13 +78,16 @@ public:
     // Waits for the workers: each ends within its time-outs.
     ~TFleet() override;
 
-    // Starts one worker per present port of the job and returns those ports;
+    // Starts one worker per present port of the job and returns their places
+    // in the job's list;
     // none when no port is present or the fleet still runs (then nothing
     // starts and Finished does not come).
     QList<int> Start(const TFleetJob& job);
     // Start, then take events until every worker has ended; the rows.
     QList<TFleetRow> Run(const TFleetJob& job);
     bool IsRunning() const { return FRunning > 0; }
+    // The port at place port of the last job started.
+    TPortAddress PortAt(int port) const { return FPorts.value(port); }
     // The rows of the ports done so far, in port order.
     QList<TFleetRow> Rows() const { return FRows.values(); }
 
@@ -105,6 +109,7 @@ private:
 
     std::vector<std::unique_ptr<QThread>> FThreads;
     QMap<int, TFleetRow> FRows;
+    QList<TPortAddress> FPorts;
     int FRunning = 0;
 };
 

@@ -26,8 +26,8 @@ QString FaultWords(TExchangeFault fault)
 // the reporter, and what went wrong is kept for the port's row.
 class TWorkerHost : public ISessionHost {
 public:
-    TWorkerHost(TFleetOperation operation, int port, TFleetReporter& reporter)
-        : FOperation(operation), FPort(port), FPrefix(ComPortName(port) + QStringLiteral(": ")), FReporter(reporter)
+    TWorkerHost(TFleetOperation operation, int port, const TPortAddress& address, TFleetReporter& reporter)
+        : FOperation(operation), FPort(port), FPrefix(address.Name() + QStringLiteral(": ")), FReporter(reporter)
     {
     }
 
@@ -178,10 +178,11 @@ void ReceiveFrom(TSession& session, const TFleetJob& job, const TWorkerHost& hos
 
 void Work(const TFleetJob& job, int port, TFleetReporter& reporter, TFleetRow& row)
 {
-    TWorkerHost host(job.Operation, port, reporter);
+    const TPortAddress& address = job.Ports[port];
+    TWorkerHost host(job.Operation, port, address, reporter);
     TWorkerPrompter prompter(host);
     TSession session(host, prompter);
-    session.Link().BindToPort(port);
+    session.Link().BindToPort(address);
     // As "send IN.pro" does: the project is in hand before the instrument is known.
     if (job.Operation == TFleetOperation::Send) session.Project().Take(job.ProjectText, job.ProjectName);
 
@@ -190,7 +191,7 @@ void Work(const TFleetJob& job, int port, TFleetReporter& reporter, TFleetRow& r
         // A device that is there but will not open (another program holds
         // it, no permission) may have an instrument behind it that this run
         // did not reach: a failure, not a port to skip.
-        if (host.Unavailable && ComPortPresent(port)) {
+        if (host.Unavailable && PortPresent(address)) {
             row.PortFailed = true;
             row.Result = TTransferResult::Failed;
             row.Outcome = QStringLiteral("not opened: ") + host.UnavailableReason;
@@ -220,7 +221,7 @@ TFleetRow RunFleetPort(const TFleetJob& job, int port, TFleetReporter& reporter)
     clock.start();
     TFleetRow row;
     row.PortIndex = port;
-    row.Port = ComPortName(port);
+    row.Port = job.Ports[port].Name();
     try {
         Work(job, port, reporter, row);
     } catch (...) {

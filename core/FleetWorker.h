@@ -8,7 +8,8 @@
 
 namespace orvantis {
 
-// Every port object it made is closed and deleted when it returns.
+// port: the place in the job's list of the port to work on. Every port
+// object it made is closed and deleted when it returns.
 TFleetRow RunFleetPort(const TFleetJob& job, int port, TFleetReporter& reporter);
 
 }  // namespace orvantis

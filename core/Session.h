@@ -48,7 +48,7 @@ struct TComparison {
 class TSession {
 public:
     // deviceFactory makes the serial devices of Detect, Send and Receive.
-    TSession(ISessionHost& host, IPrompter& prompter, TDeviceFactory deviceFactory = MakeQtSerialDevice);
+    TSession(ISessionHost& host, IPrompter& prompter, TDeviceFactory deviceFactory = MakeProgramDevice);
     TSession(const TSession&) = delete;
     TSession& operator=(const TSession&) = delete;
 

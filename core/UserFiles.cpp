@@ -1,7 +1,7 @@
 #include "UserFiles.h"
 
 #include "ModelTable.h"
-#include "PortMap.h"
+#include "PortAddress.h"
 #include "TextFile.h"
 
 #include <QDir>
@@ -51,8 +51,8 @@ std::optional<QDateTime> BackupTime(const QString& fileName)
     // Backups are made only of the two editions, only on COM1 to COM40.
     const QString instrument = match.captured(1).replace(QLatin1Char('_'), QLatin1Char(' '));
     if (!IsAcceptedModel(ModelRow(instrument.toStdString()))) return std::nullopt;
-    const int port = ComPortIndex(match.captured(2));
-    if (port < 0 || ComPortName(port) != match.captured(2)) return std::nullopt;
+    const std::optional<TPortAddress> port = TPortAddress::Parse(match.captured(2));
+    if (!port || port->Name() != match.captured(2)) return std::nullopt;
 
     const QDateTime stamp = QDateTime::fromString(match.captured(3), StampFormat);
     if (!stamp.isValid()) return std::nullopt;

@@ -1,9 +1,7 @@
 #include "EquipmentLink.h"
 
 #include "ModelTable.h"
-#include "PortMap.h"
 #include "ProjectLines.h"
-#include "QtSerialDevice.h"
 
 #include <QDeadlineTimer>
 #include <QScopeGuard>
@@ -56,11 +54,6 @@ bool VersionOfReply(const char* reply, float& version, char (&text)[TEquipmentLi
     return true;
 }
 
-std::unique_ptr<ISerialDevice> MakeQtSerialDevice()
-{
-    return std::make_unique<TQtSerialDevice>();
-}
-
 TEquipmentLink::TEquipmentLink(TDeviceFactory factory) : FFactory(std::move(factory))
 {
 }
@@ -69,19 +62,24 @@ TEquipmentLink::~TEquipmentLink() = default;
 
 QString TEquipmentLink::PortName() const
 {
-    return FDetected ? ComPortName(FPortIndex) : QString();
+    return FDetected && FPortAddress ? FPortAddress->Name() : QString();
 }
 
-std::unique_ptr<TSerialPort> TEquipmentLink::MakePort(int index)
+QList<TPortAddress> TEquipmentLink::DetectPorts() const
+{
+    return FBoundPort ? QList<TPortAddress>{*FBoundPort} : ComPorts();
+}
+
+std::unique_ptr<TSerialPort> TEquipmentLink::MakePort(const TPortAddress& address)
 {
     std::unique_ptr<ISerialDevice> device = FFactory ? FFactory() : nullptr;
     if (!device) return nullptr;
-    return std::make_unique<TSerialPort>(index, std::move(device));
+    return std::make_unique<TSerialPort>(address, std::move(device));
 }
 
 TInstrumentInfo TEquipmentLink::FoundInstrument() const
 {
-    return {ComPortName(FPortIndex), EquipmentName(), EquipmentVersionText(), FEquipmentModel, FEquipmentVersion};
+    return {FPortAddress ? FPortAddress->Name() : QString(), EquipmentName(), EquipmentVersionText(), FEquipmentModel, FEquipmentVersion};
 }
 
 bool TEquipmentLink::Identify(TSerialPort& port)
@@ -122,21 +120,20 @@ void TEquipmentLink::RunDetect()
     Tell([](ILinkObserver& o) { o.DetectionStarted(); });
     Tell([](ILinkObserver& o) { o.Waiting(); });
 
+    const QList<TPortAddress> ports = DetectPorts();
     FPort.reset();
-    FPort = MakePort(FBoundPort >= 0 ? FBoundPort : 0);
+    FPort = MakePort(ports.value(0, TPortAddress::Com(1)));
     if (!FPort) {
         Tell([](ILinkObserver& o) { o.PortObjectFailed(); });
         return;
     }
     FDetected = false;
-    FPortIndex = -1;
+    FPortAddress.reset();
     Tell([](ILinkObserver& o) { o.SearchStarted(); });
 
-    const int first = FBoundPort >= 0 ? FBoundPort : 0;
-    const int end = FBoundPort >= 0 ? FBoundPort + 1 : ComPortCount;
-    for (int index = first; index < end; ++index) {
-        FPort->SelectPort(static_cast<unsigned>(index));
-        const QString name = QString::fromLatin1(FPort->GetPortName());
+    for (const TPortAddress& address : ports) {
+        FPort->SelectPort(address);
+        const QString name = address.Name();
         if (!FPort->Open()) {
             const QString reason = FPort->ErrorString();
             Tell([&](ILinkObserver& o) { o.PortUnavailable(name, reason); });
@@ -146,7 +143,7 @@ void TEquipmentLink::RunDetect()
         FPort->Configure();
         if (Identify(*FPort)) {
             FDetected = true;
-            FPortIndex = static_cast<int>(FPort->GetPortIndex());
+            FPortAddress = address;
             break;
         }
         Tell([&](ILinkObserver& o) { o.PortNotUsed(name); });
@@ -154,7 +151,7 @@ void TEquipmentLink::RunDetect()
     }
 
     if (FDetected) {
-        FPort->SelectPort(static_cast<unsigned>(FPortIndex));
+        FPort->SelectPort(*FPortAddress);
         const TInstrumentInfo found = FoundInstrument();
         Tell([&](ILinkObserver& o) { o.InstrumentFound(found); });
     }
@@ -163,14 +160,15 @@ void TEquipmentLink::RunDetect()
 TExchangeStart TEquipmentLink::OpenExchange(bool sendAccessCode)
 {
     FPort.reset();
-    FPort = MakePort(FPortIndex);
+    // Without a find, the port table's choice for no port: COM2.
+    FPort = MakePort(FPortAddress.value_or(TPortAddress::Com(2)));
     if (!FPort) return {};
     TExchangeStart start{true, {}};
-    FPort->SelectPort(static_cast<unsigned>(FPortIndex));
+    const QString name = QString::fromLatin1(FPort->GetPortName());
     if (!FPort->Open())
-        start.Problem = QStringLiteral("%1 could not be opened: %2").arg(QString::fromLatin1(FPort->GetPortName()), FPort->ErrorString());
+        start.Problem = QStringLiteral("%1 could not be opened: %2").arg(name, FPort->ErrorString());
     else if (!FPort->Configure())
-        start.Problem = QStringLiteral("%1 could not be set up: %2").arg(QString::fromLatin1(FPort->GetPortName()), FPort->ErrorString());
+        start.Problem = QStringLiteral("%1 could not be set up: %2").arg(name, FPort->ErrorString());
     if (sendAccessCode) SendAccessCode();
     return start;
 }
@@ -269,10 +267,10 @@ void TEquipmentLink::CloseExchange()
 
 bool TEquipmentLink::AwaitInstrument(int timeoutMs)
 {
-    if (FPortIndex < 0) return false;
+    if (!FPortAddress) return false;
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
-        FPort = MakePort(FPortIndex);
+        FPort = MakePort(*FPortAddress);
         if (!FPort) return false;
         bool answered = false;
         if (FPort->Open()) {

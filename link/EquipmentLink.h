@@ -12,20 +12,17 @@
 
 #include "EquipmentIdentity.h"
 #include "LinkObserver.h"
+#include "PortDevice.h"
 #include "Profile.h"
 #include "ReadPlan.h"
 #include "SerialPort.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace orvantis {
-
-using TDeviceFactory = std::function<std::unique_ptr<ISerialDevice>()>;
-
-// Qt SerialPort devices, for the program.
-std::unique_ptr<ISerialDevice> MakeQtSerialDevice();
 
 // How an exchange's port came up.
 struct TExchangeStart {
@@ -48,7 +45,7 @@ public:
     static constexpr int ReadReplyLength = 100;
     static inline const char* AccessCode = "*58203";
 
-    explicit TEquipmentLink(TDeviceFactory factory = MakeQtSerialDevice);
+    explicit TEquipmentLink(TDeviceFactory factory = MakeProgramDevice);
     ~TEquipmentLink() override;
 
     // Observers are told in the order they were added; they outlive the link.
@@ -61,23 +58,27 @@ public:
     QString EquipmentVersionText() const { return QString::fromLatin1(FEquipmentVersionText); }
 
     bool IsDetected() const { return FDetected; }
-    // 0..39 for COM1..COM40, -1 when no instrument was found.
-    int PortIndex() const { return FPortIndex; }
+    // Where the instrument was found; nothing when it was not.
+    const std::optional<TPortAddress>& PortAddress() const { return FPortAddress; }
+    // 0..39 for COM1..COM40, -1 when no instrument was found on a COM port.
+    int PortIndex() const { return FPortAddress ? FPortAddress->ComNumber() - 1 : -1; }
     // "COM3" while an instrument is found, else empty.
     QString PortName() const;
 
     // True while Detect, Send or Receive runs.
     bool IsBusy() const { return FBusy; }
 
-    // The Detect command: tries COM1 to COM40 until an accepted instrument
-    // answers. Returns whether one was found; does nothing and returns false
+    // The Detect command: tries the ports of DetectPorts() in turn until an
+    // accepted instrument answers. Returns whether one was found; does nothing and returns false
     // while another operation runs.
     bool Detect();
-    // A link bound to one port (0..39) detects there alone, with the same
-    // events; -1 (the default) tries every port again. An instrument of a
-    // batch worked on at once has its own link, bound to its port.
-    void BindToPort(int index) { FBoundPort = index; }
-    int BoundPort() const { return FBoundPort; }
+    // A link bound to one port detects there alone, with the same events;
+    // nothing (the default) tries every port again. An instrument of a batch
+    // worked on at once has its own link, bound to its port.
+    void BindToPort(std::optional<TPortAddress> address) { FBoundPort = std::move(address); }
+    const std::optional<TPortAddress>& BoundPort() const { return FBoundPort; }
+    // The ports Detect tries, in order: the bound port, else COM1 to COM40.
+    QList<TPortAddress> DetectPorts() const;
     // The same, for an operation that already holds the link.
     void RunDetect();
     // Asks the instrument on an open, configured port who it is; true when it
@@ -108,7 +109,7 @@ public:
 
 private:
     friend class TLinkOperation;
-    std::unique_ptr<TSerialPort> MakePort(int index);
+    std::unique_ptr<TSerialPort> MakePort(const TPortAddress& address);
     bool ReadArea(const TReadArea& area, TProfile& model, int& done, int total);
     TInstrumentInfo FoundInstrument() const;
     template <typename Event>
@@ -123,8 +124,8 @@ private:
     std::unique_ptr<TSerialPort> FPort;
     bool FBusy = false;
     bool FDetected = false;
-    int FPortIndex = -1;
-    int FBoundPort = -1;
+    std::optional<TPortAddress> FPortAddress;
+    std::optional<TPortAddress> FBoundPort;
     int FEquipmentModel = 0;
     char FEquipmentName[NameLength + 1] = {};
     char FEquipmentVersionText[VersionTextLength + 1] = {};

@@ -4,6 +4,7 @@
 #include <QHostInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -67,67 +68,72 @@ QHostAddress LookUp(const QString& host, const QDeadlineTimer& deadline, QString
 
 }  // namespace
 
-TNetworkSerialDevice::TNetworkSerialDevice(TProtocol protocol, QString host, quint16 port)
-    : FProtocol(protocol), FHost(std::move(host)), FPort(port)
-{
-}
-
 TNetworkSerialDevice::~TNetworkSerialDevice()
 {
     Close();
 }
 
-bool TNetworkSerialDevice::Fail(const QString& reason)
+bool TNetworkSerialDevice::Fail(const QString& reason, int errorNumber)
 {
-    FError = reason;
     Close();
+    FError = reason;
+    FErrorNumber = errorNumber;
     return false;
 }
 
-bool TNetworkSerialDevice::Open(const QString&)
+bool TNetworkSerialDevice::Open(const TPortAddress& address)
 {
     Close();
     FError.clear();
+    FErrorNumber = 0;
+    FKind = address.Kind();
+    if (FKind == TPortAddress::TKind::Com) return Fail(QStringLiteral("%1 is no network port").arg(address.Name()), ENOENT);
     const QDeadlineTimer deadline(AnswerTimeoutMs);
-    if (!Connect(deadline)) return false;
+    if (!Connect(address, deadline)) return false;
     FOpen = true;
-    return FProtocol == TProtocol::Raw || Negotiate(deadline);
+    return !Rfc2217() || Negotiate(deadline);
 }
 
-bool TNetworkSerialDevice::Connect(const QDeadlineTimer& deadline)
+bool TNetworkSerialDevice::Connect(const TPortAddress& port, const QDeadlineTimer& deadline)
 {
     QString error;
-    const QHostAddress address = LookUp(FHost, deadline, error);
-    if (address.isNull()) return Fail(error);
+    const QHostAddress address = LookUp(port.Host(), deadline, error);
+    if (address.isNull()) return Fail(error, error == NoAnswer() ? ETIMEDOUT : EHOSTUNREACH);
     FSocket = std::make_unique<QTcpSocket>();
     // One byte at a time is how the handshake and the terminal talk.
     FSocket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    FSocket->connectToHost(address, FPort);
+    FSocket->connectToHost(address, port.Port());
     if (FSocket->waitForConnected(Remaining(deadline))) return true;
     const bool timedOut = FSocket->error() == QAbstractSocket::SocketTimeoutError ||
                           FSocket->state() != QAbstractSocket::UnconnectedState;
-    return Fail(timedOut ? NoAnswer() : FSocket->errorString());
+    if (timedOut) return Fail(NoAnswer(), ETIMEDOUT);
+    const bool refused = FSocket->error() == QAbstractSocket::ConnectionRefusedError;
+    return Fail(FSocket->errorString(), refused ? ECONNREFUSED : EIO);
 }
 
 bool TNetworkSerialDevice::Negotiate(const QDeadlineTimer& deadline)
 {
     FParser = {};
     FClient = {};
-    if (!Send(FClient.Start())) return Fail(FError);
+    if (!Send(FClient.Start())) return Fail(FError, FErrorNumber);
     while (FClient.PortControl() == TRfc2217Client::TStatus::Pending) {
         if (!WaitAndPump(deadline)) {
-            if (FLost) return Fail(FError);
-            return Fail(QStringLiteral("the port server did not take up the COM-PORT-OPTION (RFC 2217): ") + NoAnswer());
+            if (FLost) return Fail(FError, FErrorNumber);
+            return Fail(QStringLiteral("the port server did not take up the COM-PORT-OPTION (RFC 2217): ") + NoAnswer(),
+                        ETIMEDOUT);
         }
     }
     if (FClient.PortControl() == TRfc2217Client::TStatus::Refused)
-        return Fail(QStringLiteral("the port server refuses the COM-PORT-OPTION (RFC 2217): is it a telnet(rfc2217) port?"));
+        return Fail(QStringLiteral("the port server refuses the COM-PORT-OPTION (RFC 2217): is it a telnet(rfc2217) port?"),
+                    EPROTONOSUPPORT);
     return true;
 }
 
 void TNetworkSerialDevice::Close()
 {
+    FWatch = nullptr;
     if (FSocket) {
+        FSocket->disconnect();
         // Our end first, then wait (bounded) for the server to close its
         // own: ser2net takes a new connection only once it has let go of the
         // old one, and Send and Receive connect again right after Detect.
@@ -152,31 +158,34 @@ bool TNetworkSerialDevice::SetLine()
 {
     if (!FOpen || FLost) return false;
     // Over raw TCP the line is as the server's configuration sets it.
-    if (FProtocol == TProtocol::Raw) return true;
+    if (!Rfc2217()) return true;
     if (!Send(FClient.LineRequest())) return false;
     const QDeadlineTimer deadline(AnswerTimeoutMs);
     while (FClient.LineStatus() == TRfc2217Client::TStatus::Pending) {
         if (!WaitAndPump(deadline)) {
-            if (!FLost)
+            if (!FLost) {
                 FError = QStringLiteral("the port server did not answer for the %1: %2")
                              .arg(QString::fromStdString(FClient.MissingAnswer()), NoAnswer());
+                FErrorNumber = ETIMEDOUT;
+            }
             return false;
         }
     }
     if (FClient.LineStatus() == TRfc2217Client::TStatus::Granted) return true;
     FError = QString::fromStdString(FClient.Reason());
+    FErrorNumber = EINVAL;
     return false;
 }
 
 bool TNetworkSerialDevice::SetDtr(bool on)
 {
-    if (FProtocol == TProtocol::Raw) return true;
+    if (!Rfc2217()) return true;
     return FOpen && Send(TRfc2217Client::ControlRequest(on ? comport::DtrOn : comport::DtrOff));
 }
 
 bool TNetworkSerialDevice::SetRts(bool on)
 {
-    if (FProtocol == TProtocol::Raw) return true;
+    if (!Rfc2217()) return true;
     return FOpen && Send(TRfc2217Client::ControlRequest(on ? comport::RtsOn : comport::RtsOff));
 }
 
@@ -200,8 +209,10 @@ bool TNetworkSerialDevice::Send(const std::string& bytes)
         if (!FSocket->waitForBytesWritten(Remaining(deadline))) {
             if (FSocket->state() != QAbstractSocket::ConnectedState)
                 NoteLoss();
-            else
+            else {
                 FError = QStringLiteral("the network took nothing for %1 s").arg(WriteTimeoutMs / 1000);
+                FErrorNumber = ETIMEDOUT;
+            }
             return false;
         }
     }
@@ -211,7 +222,7 @@ bool TNetworkSerialDevice::Send(const std::string& bytes)
 bool TNetworkSerialDevice::Write(const char* data, int size)
 {
     if (!FOpen) return false;
-    if (FProtocol == TProtocol::Raw) return Send(std::string(data, static_cast<std::size_t>(size)));
+    if (!Rfc2217()) return Send(std::string(data, static_cast<std::size_t>(size)));
     return Send(TelnetEscape(data, static_cast<std::size_t>(size), FClient.BinaryOut()));
 }
 
@@ -221,7 +232,7 @@ bool TNetworkSerialDevice::Pump()
     const QByteArray bytes = FSocket->readAll();
     if (!bytes.isEmpty()) {
         const qsizetype before = FData.size();
-        if (FProtocol == TProtocol::Raw) {
+        if (!Rfc2217()) {
             FData += bytes;
         } else {
             std::string data;
@@ -264,6 +275,24 @@ bool TNetworkSerialDevice::WaitForData(int timeoutMs)
     return true;
 }
 
+void TNetworkSerialDevice::WatchReads(std::function<void(TReadResult)> event)
+{
+    FWatch = std::move(event);
+    if (!FSocket) return;
+    QObject::disconnect(FSocket.get(), nullptr, nullptr, nullptr);
+    if (!FWatch) return;
+    // Telnet's own bytes are answered as they come; only data is news.
+    const auto arrived = [this] {
+        const bool alive = Pump();
+        if (!FData.isEmpty() && FWatch) FWatch(TReadResult::Byte);
+        if (!alive && FWatch) FWatch(TReadResult::Failed);
+    };
+    QObject::connect(FSocket.get(), &QTcpSocket::readyRead, arrived);
+    QObject::connect(FSocket.get(), &QTcpSocket::disconnected, arrived);
+    QObject::connect(FSocket.get(), &QTcpSocket::errorOccurred, arrived);
+    if (!FData.isEmpty()) FWatch(TReadResult::Byte);
+}
+
 QByteArray TNetworkSerialDevice::TakeAvailable()
 {
     if (FOpen) Pump();
@@ -286,6 +315,7 @@ void TNetworkSerialDevice::NoteLoss()
     if (FLost) return;
     FLost = true;
     FError = FSocket ? FSocket->errorString() : QStringLiteral("not connected");
+    FErrorNumber = ECONNRESET;
     // ser2net says why it closes a connection it does not serve.
     const QByteArray words = FLastWords.trimmed();
     const qsizetype lineStart = words.lastIndexOf('\n') + 1;

@@ -18,22 +18,22 @@
 #include <QDeadlineTimer>
 #include <QTcpSocket>
 
+#include <functional>
 #include <memory>
 
 namespace orvantis {
 
 class TNetworkSerialDevice : public ISerialDevice {
 public:
-    enum class TProtocol { Raw, Rfc2217 };
     static constexpr int AnswerTimeoutMs = 3000;
 
-    TNetworkSerialDevice(TProtocol protocol, QString host, quint16 port);
+    TNetworkSerialDevice() = default;
     ~TNetworkSerialDevice() override;
 
-    // Connects to the host and port given at construction (name is only
-    // for the reasons given).
-    bool Open(const QString& name) override;
+    // Connects to a tcp:// or rfc2217:// address.
+    bool Open(const TPortAddress& address) override;
     QString ErrorString() const override { return FError; }
+    int ErrorNumber() const override { return FErrorNumber; }
     bool IsOpen() const override { return FOpen; }
     void Close() override;
     bool SetLine() override;
@@ -43,21 +43,20 @@ public:
     bool Write(const char* data, int size) override;
     TReadResult ReadByte(std::uint8_t& byte, int timeoutMs) override;
 
+    void WatchReads(std::function<void(TReadResult)> event) override;
     // The bytes received and not read yet, without waiting: what a terminal
     // shows at once. Empty also when the connection has ended (see Lost).
-    QByteArray TakeAvailable();
+    QByteArray TakeAvailable() override;
     // Waits at most timeoutMs for something to arrive; false when nothing
     // did or the connection has ended.
     bool WaitForData(int timeoutMs);
     // True once the connection has ended under us.
     bool Lost() const { return FLost; }
-    // The socket, for a caller that waits on its signals (readyRead,
-    // disconnected) instead of blocking.
-    QTcpSocket& Socket() { return *FSocket; }
 
 private:
-    bool Fail(const QString& reason);
-    bool Connect(const QDeadlineTimer& deadline);
+    bool Fail(const QString& reason, int errorNumber);
+    bool Rfc2217() const { return FKind == TPortAddress::TKind::Rfc2217; }
+    bool Connect(const TPortAddress& address, const QDeadlineTimer& deadline);
     bool Negotiate(const QDeadlineTimer& deadline);
     // Reads what the socket holds into FData, answering Telnet on the way;
     // false when the connection has ended.
@@ -66,15 +65,15 @@ private:
     bool Send(const std::string& bytes);
     void NoteLoss();
 
-    TProtocol FProtocol;
-    QString FHost;
-    quint16 FPort;
+    TPortAddress::TKind FKind = TPortAddress::TKind::Tcp;
     std::unique_ptr<QTcpSocket> FSocket;
     TTelnetParser FParser;
     TRfc2217Client FClient;
     QByteArray FData;      // data bytes received, not read yet
     QByteArray FLastWords;  // the last data bytes received, for the reason of a loss
     QString FError;
+    int FErrorNumber = 0;
+    std::function<void(TReadResult)> FWatch;
     bool FOpen = false;
     bool FLost = false;
 };

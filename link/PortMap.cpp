@@ -6,23 +6,8 @@
 #include <QSerialPortInfo>
 
 #include <algorithm>
-#include <set>
 
 namespace orvantis {
-
-QString ComPortName(int index)
-{
-    return QStringLiteral("COM%1").arg(index + 1);
-}
-
-int ComPortIndex(const QString& name)
-{
-    static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]?)$"), QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = com.match(name.trimmed());
-    if (!m.hasMatch()) return -1;
-    const int number = m.captured(1).toInt();
-    return number <= ComPortCount ? number - 1 : -1;
-}
 
 QStringList OrderSystemPorts(const QStringList& devicePaths)
 {
@@ -48,41 +33,24 @@ QStringList OrderSystemPorts(const QStringList& devicePaths)
     return ordered;
 }
 
-QString ComPortDevice(int index)
+QString DevicePathOf(const TPortAddress& address)
 {
-    if (index < 0 || index >= ComPortCount) return {};
+    const int number = address.ComNumber();
+    if (number < 1 || number > ComPortCount) return {};
     const QString dir = qEnvironmentVariable("ORVANTIS_PORT_DIR");
-    if (!dir.isEmpty()) return QDir(dir).filePath(ComPortName(index));
+    if (!dir.isEmpty()) return QDir(dir).filePath(address.Name());
 
     // Qt lists only the ttyS ports that have real hardware behind them.
     QStringList paths;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) paths << info.systemLocation();
-    return OrderSystemPorts(paths).value(index);
+    return OrderSystemPorts(paths).value(number - 1);
 }
 
-QString DevicePathOf(const QString& comName)
+bool PortPresent(const TPortAddress& address)
 {
-    return ComPortDevice(ComPortIndex(comName));
-}
-
-bool ComPortPresent(int index)
-{
-    const QString path = ComPortDevice(index);
+    if (address.Kind() != TPortAddress::TKind::Com) return true;
+    const QString path = DevicePathOf(address);
     return !path.isEmpty() && QFileInfo::exists(path);
-}
-
-std::optional<QList<int>> ParseComPortList(const QString& text)
-{
-    std::set<int> indices;
-    for (const QString& part : text.split(QLatin1Char(','))) {
-        const QStringList ends = part.split(QLatin1Char('-'));
-        if (ends.size() > 2) return std::nullopt;
-        const int first = ComPortIndex(ends.first());
-        const int last = ComPortIndex(ends.last());
-        if (first < 0 || last < first) return std::nullopt;
-        for (int i = first; i <= last; ++i) indices.insert(i);
-    }
-    return QList<int>(indices.begin(), indices.end());
 }
 
 }  // namespace orvantis

@@ -1,11 +1,8 @@
 #include "SerialPort.h"
 
-#include "PortMap.h"
-
 #include <QtGlobal>
 
 #include <cctype>
-#include <charconv>
 #include <cstdio>
 #include <cstring>
 
@@ -15,19 +12,18 @@ namespace {
 
 constexpr int LineBufferSize = 256;
 
-// The port table: COM1 to COM40; any other index selects COM2.
-void PortNameOf(unsigned index, char (&name)[8])
-{
-    const QByteArray text = ComPortName(index < ComPortCount ? static_cast<int>(index) : 1).toLatin1();
-    std::snprintf(name, sizeof name, "%s", text.constData());
-}
-
 }  // namespace
 
 TSerialPort::TSerialPort(int index, std::unique_ptr<ISerialDevice> device)
     : FDevice(std::move(device)), FTrace(qEnvironmentVariableIntValue("ORVANTIS_TRACE") != 0)
 {
     SelectPort(static_cast<unsigned>(index));
+}
+
+TSerialPort::TSerialPort(const TPortAddress& address, std::unique_ptr<ISerialDevice> device)
+    : FDevice(std::move(device)), FTrace(qEnvironmentVariableIntValue("ORVANTIS_TRACE") != 0)
+{
+    SelectPort(address);
 }
 
 TSerialPort::~TSerialPort()
@@ -37,21 +33,24 @@ TSerialPort::~TSerialPort()
 
 void TSerialPort::SelectPort(unsigned index)
 {
-    Close();
+    SelectPort(TPortAddress::Com(index < ComPortCount ? static_cast<int>(index) + 1 : 2));
     FIndex = index;
-    PortNameOf(index, FName);
+}
+
+void TSerialPort::SelectPort(const TPortAddress& address)
+{
+    Close();
+    FAddress = address;
+    FIndex = static_cast<unsigned>(address.ComNumber() - 1);
+    FName = address.Name().toLatin1();
 }
 
 bool TSerialPort::Open()
 {
-    int number = 0;
-    const char* digits = FName + 3;
-    const auto [end, error] = std::from_chars(digits, digits + std::strlen(digits), number);
-    if (error != std::errc() || end == digits) return false;
-
+    if (FName.isEmpty()) return false;
     Close();
-    if (!FDevice->Open(QString::fromLatin1(FName))) return false;
-    if (FTrace) std::fprintf(stderr, "[trace] %s open\n", FName);
+    if (!FDevice->Open(FAddress)) return false;
+    if (FTrace) std::fprintf(stderr, "[trace] %s open\n", FName.constData());
     FDevice->Purge();
     return true;
 }
@@ -72,7 +71,7 @@ void TSerialPort::Close()
     FDevice->SetRts(false);
     FDevice->SetDtr(false);
     FDevice->Close();
-    if (FTrace) std::fprintf(stderr, "[trace] %s closed\n", FName);
+    if (FTrace) std::fprintf(stderr, "[trace] %s closed\n", FName.constData());
 }
 
 bool TSerialPort::WriteLine(char* text)
@@ -81,7 +80,7 @@ bool TSerialPort::WriteLine(char* text)
     char line[LineBufferSize];
     const int size = std::snprintf(line, sizeof line, "%s\r\n", text);
     TraceReads();
-    if (FTrace) std::fprintf(stderr, "[trace] %s W: %s\n", FName, QByteArray(line, size).toHex(' ').toUpper().constData());
+    if (FTrace) std::fprintf(stderr, "[trace] %s W: %s\n", FName.constData(), QByteArray(line, size).toHex(' ').toUpper().constData());
     return FLastResult = FDevice->IsOpen() && FDevice->Write(line, size);
 }
 
@@ -94,7 +93,7 @@ TReadResult TSerialPort::ReadOne(std::uint8_t& byte)
             FTraceReads.append(static_cast<char>(byte));
         else
             TraceReads();
-        if (result == TReadResult::Failed) std::fprintf(stderr, "[trace] %s read failed\n", FName);
+        if (result == TReadResult::Failed) std::fprintf(stderr, "[trace] %s read failed\n", FName.constData());
     }
     return result;
 }
@@ -102,7 +101,7 @@ TReadResult TSerialPort::ReadOne(std::uint8_t& byte)
 void TSerialPort::TraceReads()
 {
     if (!FTrace || FTraceReads.isEmpty()) return;
-    std::fprintf(stderr, "[trace] %s R: %s\n", FName, FTraceReads.toHex(' ').toUpper().constData());
+    std::fprintf(stderr, "[trace] %s R: %s\n", FName.constData(), FTraceReads.toHex(' ').toUpper().constData());
     FTraceReads.clear();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// TSerialPort: the blocking link to the instrument over one COM port, with
+// TSerialPort: the blocking link to the instrument over one port, with
 // the instrument's byte handshake. One exchange on the line:
 //
 //   instrument  XON                       ready for a command
@@ -50,12 +50,17 @@ public:
     static constexpr int MaxCommandLength = 253;
 
     TSerialPort(int index, std::unique_ptr<ISerialDevice> device);
+    TSerialPort(const TPortAddress& address, std::unique_ptr<ISerialDevice> device);
     ~TSerialPort();
     TSerialPort(const TSerialPort&) = delete;
     TSerialPort& operator=(const TSerialPort&) = delete;
 
+    // The port table: index 0 to 39 selects COM1 to COM40, any other COM2.
     void SelectPort(unsigned index);
-    const char* GetPortName() const { return FName; }
+    // Any port: a COM port's index is its number less one.
+    void SelectPort(const TPortAddress& address);
+    const TPortAddress& Address() const { return FAddress; }
+    const char* GetPortName() const { return FName.constData(); }
     unsigned GetPortIndex() const { return FIndex; }
     bool IsOpen() const { return FDevice->IsOpen(); }
     // The system's reason when Open or Configure failed.
@@ -77,7 +82,8 @@ private:
     void TraceReads();
 
     unsigned FIndex = 0;
-    char FName[8] = {};
+    TPortAddress FAddress;
+    QByteArray FName;
     std::unique_ptr<ISerialDevice> FDevice;
     bool FLastResult = false;
     TExchangeFault FLastFault = TExchangeFault::None;

@@ -1,7 +1,7 @@
 #include "SimOptions.h"
 
 #include "ModelTable.h"
-#include "PortMap.h"
+#include "PortAddress.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -93,9 +93,9 @@ std::optional<TSimOptions> ReadSimOptions(const QCoreApplication& app)
         if (!parser.isSet(dirOption)) return Usage(QStringLiteral("give --dir DIR (with --com N) or --link PATH"));
         bool ok = false;
         const int com = parser.value(comOption).toInt(&ok);
-        if (!ok || ComPortIndex(QStringLiteral("COM%1").arg(com)) < 0)
-            return Usage(QStringLiteral("--com takes 1 to %1").arg(ComPortCount));
-        options.LinkPath = QDir(parser.value(dirOption)).filePath(ComPortName(com - 1));
+        const std::optional<TPortAddress> port = ok ? TPortAddress::Parse(QStringLiteral("COM%1").arg(com)) : std::nullopt;
+        if (!port) return Usage(QStringLiteral("--com takes 1 to %1").arg(ComPortCount));
+        options.LinkPath = QDir(parser.value(dirOption)).filePath(port->Name());
     }
 
     TFaults& faults = options.Faults;

@@ -62,10 +62,10 @@ public:
     explicit TFuzzDevice(TLine& line) : L(line) {}
     ~TFuzzDevice() override { if (FOpen) Fail("a port object deleted while its port is open"); }
 
-    bool Open(const QString& name) override
+    bool Open(const TPortAddress& address) override
     {
         if (FOpen) Fail("a port opened twice");
-        const int number = name.mid(3).toInt();
+        const int number = address.ComNumber();
         if (number < 1 || number > L.PresentPorts) return false;
         FOpen = true;
         ++L.OpenDevices;

@@ -4,8 +4,9 @@
 
 namespace orvantis::test {
 
-bool TScriptedDevice::Open(const QString& name)
+bool TScriptedDevice::Open(const TPortAddress& address)
 {
+    const QString name = address.Name();
     R.Calls << QStringLiteral("open ") + name;
     R.OpenedName = name;
     R.Open = R.OpenSucceeds;
@@ -60,8 +61,9 @@ TReadResult TScriptedDevice::ReadByte(std::uint8_t& byte, int)
     return TReadResult::Byte;
 }
 
-bool TInstrumentDevice::Open(const QString& name)
+bool TInstrumentDevice::Open(const TPortAddress& address)
 {
+    const QString name = address.Name();
     if (FOpened) *FOpened << name;
     FInstrument = FPorts.value(name);
     return FInstrument != nullptr;

@@ -41,7 +41,7 @@ struct TDeviceRecord {
 class TScriptedDevice : public ISerialDevice {
 public:
     explicit TScriptedDevice(TDeviceRecord& record) : R(record) {}
-    bool Open(const QString& name) override;
+    bool Open(const TPortAddress& address) override;
     QString ErrorString() const override { return QStringLiteral("scripted failure"); }
     bool IsOpen() const override { return R.Open; }
     void Close() override;
@@ -63,7 +63,7 @@ class TInstrumentDevice : public ISerialDevice {
 public:
     explicit TInstrumentDevice(const TInstrumentPorts& ports, QStringList* opened = nullptr)
         : FPorts(ports), FOpened(opened) {}
-    bool Open(const QString& name) override;
+    bool Open(const TPortAddress& address) override;
     QString ErrorString() const override { return QStringLiteral("no instrument on this port"); }
     bool IsOpen() const override { return FInstrument != nullptr; }
     void Close() override { FInstrument.reset(); FPending.clear(); }

@@ -7,7 +7,6 @@
 
 #include "EquipmentLink.h"
 #include "FakeDevices.h"
-#include "NetworkSerialDevice.h"
 #include "Ser2NetProcess.h"
 #include "ScriptedPrompter.h"
 #include "Session.h"
@@ -34,7 +33,7 @@ struct TCounts {
 class TCountingDevice : public ISerialDevice {
 public:
     TCountingDevice(std::unique_ptr<ISerialDevice> inner, TCounts& counts) : FInner(std::move(inner)), FCounts(counts) {}
-    bool Open(const QString& name) override { return FInner->Open(name); }
+    bool Open(const TPortAddress& address) override { return FInner->Open(address); }
     QString ErrorString() const override { return FInner->ErrorString(); }
     bool IsOpen() const override { return FInner->IsOpen(); }
     void Close() override { FInner->Close(); }
@@ -85,7 +84,7 @@ void Transfers(const QString& dir, bool pace)
     TCounts counts;
     TRecordingHost host;
     TScriptedPrompter prompter;
-    TSession session(host, prompter, [&] { return std::make_unique<TCountingDevice>(MakeQtSerialDevice(), counts); });
+    TSession session(host, prompter, [&] { return std::make_unique<TCountingDevice>(MakeProgramDevice(), counts); });
     session.Detect();
 
     QTemporaryDir backups;
@@ -109,12 +108,12 @@ void Transfers(const QString& dir, bool pace)
 
 // Full Receives at --pace, the best of three: the ser2net figures must stay
 // within 1.10 times the direct one.
-double BestReceive(const TDeviceFactory& factory)
+double BestReceive(const TPortAddress& address)
 {
     TRecordingHost host;
     TScriptedPrompter prompter;
-    TSession session(host, prompter, factory);
-    session.Link().BindToPort(0);
+    TSession session(host, prompter);
+    session.Link().BindToPort(address);
     if (!session.Detect()) return -1;
     double best = 1e9;
     for (int run = 0; run < 3; ++run) {
@@ -143,12 +142,10 @@ void NetworkReceive(const QString& dir)
         std::printf("Receive over the network: could not start the simulators and ser2net\n");
         return;
     }
-    const double base = BestReceive(MakeQtSerialDevice);
+    const double base = BestReceive(TPortAddress::Com(1));
     std::printf("Receive paced, pseudo-terminal directly: %8.1f ms\n", base);
     for (int i = 0; i < 2; ++i) {
-        const auto protocol = i == 0 ? TNetworkSerialDevice::TProtocol::Raw : TNetworkSerialDevice::TProtocol::Rfc2217;
-        const quint16 port = ser2net.Port(i);
-        const double ms = BestReceive([=] { return std::make_unique<TNetworkSerialDevice>(protocol, "127.0.0.1", port); });
+        const double ms = BestReceive(*TPortAddress::Parse(ser2net.Address(i)));
         std::printf("Receive paced, %-27s %8.1f ms, %.3f times the direct one\n",
                     qPrintable(ser2net.Address(i) + ":"), ms, ms / base);
     }

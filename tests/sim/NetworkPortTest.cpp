@@ -3,6 +3,7 @@
 // Telnet with RFC 2217, and the ways a connection fails.
 
 #include "NetworkSerialDevice.h"
+#include "PortDevice.h"
 #include "PtyLine.h"
 #include "Ser2NetProcess.h"
 #include "SerialPort.h"
@@ -22,7 +23,12 @@ using namespace orvantis::test;
 
 namespace {
 
-using TProtocol = TNetworkSerialDevice::TProtocol;
+TPortAddress Address(const QString& text)
+{
+    const std::optional<TPortAddress> address = TPortAddress::Parse(text);
+    EXPECT_TRUE(address) << text.toStdString();
+    return address.value_or(TPortAddress());
+}
 // Generous: only a hang reaches it, never a busy machine.
 constexpr int HangLimitMs = 20000;
 
@@ -40,9 +46,9 @@ protected:
         return sim;
     }
     bool Serve(const QList<TSer2NetProcess::TServed>& served) { return Ser2Net.Start(FDir.path(), served); }
-    std::unique_ptr<TSerialPort> Port(TProtocol protocol, quint16 port)
+    static std::unique_ptr<TSerialPort> Port(const QString& address)
     {
-        return std::make_unique<TSerialPort>(0, std::make_unique<TNetworkSerialDevice>(protocol, "127.0.0.1", port));
+        return std::make_unique<TSerialPort>(Address(address), MakePortDevice(Address(address)));
     }
     // Polls the simulator's output until it holds text.
     static bool SimSays(TSimProcess& sim, const QByteArray& text)
@@ -65,7 +71,7 @@ TEST_F(NetworkPort, Rfc2217SetsTheLineAndCarriesTheHandshake)
 {
     TSimProcess& sim = Sim(1);
     ASSERT_TRUE(Serve({{sim.LinkPath(), true, "9600n81"}}));
-    const auto port = Port(TProtocol::Rfc2217, Ser2Net.Port(0));
+    const auto port = Port(Ser2Net.Address(0));
     ASSERT_TRUE(port->Open()) << port->ErrorString().toStdString();
     EXPECT_TRUE(SimSays(sim, "line settings 9600 8N1"));
     ASSERT_TRUE(port->Configure()) << port->ErrorString().toStdString();
@@ -87,9 +93,9 @@ TEST_F(NetworkPort, EveryByteValueCrossesBothKindsUnchanged)
     for (int b = 0; b < 256; ++b) all.append(static_cast<char>(b));
     all += "\r\xFF\xFF\r\n\r";
 
-    for (auto [protocol, line] : {std::pair{TProtocol::Raw, &raw}, std::pair{TProtocol::Rfc2217, &telnet}}) {
-        TNetworkSerialDevice device(protocol, "127.0.0.1", Ser2Net.Port(protocol == TProtocol::Raw ? 0 : 1));
-        ASSERT_TRUE(device.Open({})) << device.ErrorString().toStdString();
+    for (auto [i, line] : {std::pair{0, &raw}, std::pair{1, &telnet}}) {
+        TNetworkSerialDevice device;
+        ASSERT_TRUE(device.Open(Address(Ser2Net.Address(i)))) << device.ErrorString().toStdString();
         ASSERT_TRUE(device.SetLine());
         ASSERT_TRUE(device.Write(all.constData(), static_cast<int>(all.size())));
         QByteArray far;
@@ -117,32 +123,30 @@ TEST_F(NetworkPort, ConnectionFaultsEndWithTheirReason)
     ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
     const quint16 closed = FreeLocalPort();
     struct TCase {
-        TProtocol Protocol;
-        QString Host;
-        quint16 Port;
+        QString Address;
         const char* Reason;
     };
     const TCase cases[] = {
-        {TProtocol::Raw, "127.0.0.1", closed, "refused"},
-        {TProtocol::Raw, "no-such-host.invalid", 3001, "not found"},
-        {TProtocol::Rfc2217, "127.0.0.1", silent.serverPort(), "no answer within 3 s"},
+        {QStringLiteral("tcp://127.0.0.1:%1").arg(closed), "refused"},
+        {"tcp://no-such-host.invalid:3001", "not found"},
+        {QStringLiteral("rfc2217://127.0.0.1:%1").arg(silent.serverPort()), "no answer within 3 s"},
         // A raw port taken for Telnet: the instrument's bytes are no answer.
-        {TProtocol::Rfc2217, "127.0.0.1", Ser2Net.Port(0), "no answer within 3 s"},
+        {QStringLiteral("rfc2217://127.0.0.1:%1").arg(Ser2Net.Port(0)), "no answer within 3 s"},
     };
     for (const TCase& c : cases) {
-        TNetworkSerialDevice device(c.Protocol, c.Host, c.Port);
+        TNetworkSerialDevice device;
         QElapsedTimer clock;
         clock.start();
-        EXPECT_FALSE(device.Open({})) << c.Reason;
+        EXPECT_FALSE(device.Open(Address(c.Address))) << c.Reason;
         EXPECT_LT(clock.elapsed(), 2 * TNetworkSerialDevice::AnswerTimeoutMs);
         EXPECT_TRUE(device.ErrorString().contains(c.Reason, Qt::CaseInsensitive)) << device.ErrorString().toStdString();
         EXPECT_FALSE(device.IsOpen());
     }
 
     // ser2net serves one connection at a time and tells the next one so.
-    const auto first = Port(TProtocol::Rfc2217, Ser2Net.Port(1));
+    const auto first = Port(Ser2Net.Address(1));
     ASSERT_TRUE(first->Open() && first->Configure());
-    const auto second = Port(TProtocol::Rfc2217, Ser2Net.Port(1));
+    const auto second = Port(Ser2Net.Address(1));
     EXPECT_FALSE(second->Open() && second->Configure());
     EXPECT_TRUE(second->ErrorString().contains("Port already in use")) << second->ErrorString().toStdString();
 

@@ -188,7 +188,7 @@ TEST_F(PtyFleet, APortThatWillNotOpenFailsTheRunAndIsNamed)
     profile.WriteProject(&text, "p.pro", "");
     ASSERT_TRUE(SaveTextLines(Path("p.pro"), text).Ok);
     TQtSerialDevice holder;
-    ASSERT_TRUE(holder.Open(QStringLiteral("COM1")));
+    ASSERT_TRUE(holder.Open(TPortAddress::Com(1)));
 
     const TCliRun run = Cli({"send", "--all", "--no-backup", "--ports", "COM1-COM3", Path("p.pro")});
     EXPECT_EQ(run.Exit, 1);

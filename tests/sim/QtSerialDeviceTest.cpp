@@ -61,9 +61,9 @@ protected:
 
 TEST_F(QtDevice, OpensTheComNameThroughThePortFolder)
 {
-    EXPECT_EQ(DevicePathOf("COM2"), FDir.filePath("COM2"));
-    EXPECT_FALSE(Device.Open("COM1"));
-    ASSERT_TRUE(Device.Open("COM2"));
+    EXPECT_EQ(DevicePathOf(TPortAddress::Com(2)), FDir.filePath("COM2"));
+    EXPECT_FALSE(Device.Open(TPortAddress::Com(1)));
+    ASSERT_TRUE(Device.Open(TPortAddress::Com(2)));
     EXPECT_TRUE(Device.SetLine());
     Device.SetDtr(true);  // no modem lines on a pseudo-terminal: must not break the port
     Device.SetRts(true);
@@ -73,7 +73,7 @@ TEST_F(QtDevice, OpensTheComNameThroughThePortFolder)
 
 TEST_F(QtDevice, BytesAlreadyBufferedAreReadWithoutWaiting)
 {
-    ASSERT_TRUE(Device.Open("COM2"));
+    ASSERT_TRUE(Device.Open(TPortAddress::Com(2)));
     ASSERT_TRUE(Device.SetLine());
     ASSERT_TRUE(Line.Write(QByteArray("\x11\x13\x06", 3)));
     std::uint8_t byte = 0;
@@ -88,7 +88,7 @@ TEST_F(QtDevice, BytesAlreadyBufferedAreReadWithoutWaiting)
 
 TEST_F(QtDevice, PurgeDropsWhatWaits)
 {
-    ASSERT_TRUE(Device.Open("COM2"));
+    ASSERT_TRUE(Device.Open(TPortAddress::Com(2)));
     ASSERT_TRUE(Device.SetLine());
     ASSERT_TRUE(Line.Write("stale"));
     ASSERT_TRUE(WaitUnread(5));
@@ -99,7 +99,7 @@ TEST_F(QtDevice, PurgeDropsWhatWaits)
 
 TEST_F(QtDevice, AClosedOtherEndIsAFailedRead)
 {
-    ASSERT_TRUE(Device.Open("COM2"));
+    ASSERT_TRUE(Device.Open(TPortAddress::Com(2)));
     ASSERT_TRUE(Device.SetLine());
     Line.Close();
     std::uint8_t byte = 0;

@@ -1,11 +1,11 @@
 #include "Terminal.h"
 
-#include "TerminalPort.h"
 #include "TerminalSettings.h"
 
 #include <QEventLoop>
-#include <QSerialPort>
 #include <QTimer>
+
+#include <cerrno>
 
 namespace orvantis {
 
@@ -17,13 +17,14 @@ const QString Caption = QStringLiteral("Tools Terminal");
 }  // namespace
 
 TTerminal::TTerminal(IConsole& console, IPrompter& prompter, TLogFunction log, bool detected,
-                     const QString& detectedPort)
+                     const QString& detectedPort, TDeviceFactory deviceFactory)
     : FConsole(console),
       FPrompter(prompter),
       FLog(std::move(log)),
       FDetected(detected),
       FDetectedPort(detectedPort),
-      FOutput(console.MainBuffer())
+      FOutput(console.MainBuffer()),
+      FDeviceFactory(std::move(deviceFactory))
 {
 }
 
@@ -101,35 +102,32 @@ void TTerminal::SaveSettings()
 
 bool TTerminal::OpenPort()
 {
-    FPort = std::make_unique<QSerialPort>();
-    int error = 0;
-    if (!OpenTerminalPort(*FPort, TerminalPortDevice(FComPort), error)) {
+    // A name that is no port address has no device, as a COM port without one.
+    const std::optional<TPortAddress> address = TPortAddress::Parse(FComPort);
+    FPort = address && FDeviceFactory ? FDeviceFactory() : nullptr;
+    if (!FPort || !FPort->Open(*address)) {
+        const int error = FPort ? FPort->ErrorNumber() : ENOENT;
         FPort.reset();
         ReportError(QStringLiteral("[%1] In CreateFile").arg(FComPort), error);
         return false;
     }
-    // Qt's open has already put the line in raw mode with its own settings,
-    // flow control off (neither RTS/CTS nor XON/XOFF), whatever the driver
-    // held: the instrument's XON and XOFF bytes reach the screen. Here only
-    // the speed and the frame change.
-    if (!FPort->setBaudRate(115200) || !FPort->setDataBits(QSerialPort::Data8) ||
-        !FPort->setParity(QSerialPort::NoParity) || !FPort->setStopBits(QSerialPort::OneStop))
-        ReportError(QStringLiteral("In SetCommState"), PortErrorNumber(FPort->error()));
+    // The link's line settings, flow control off (neither RTS/CTS nor
+    // XON/XOFF): the instrument's XON and XOFF bytes reach the screen.
+    if (!FPort->SetLine()) ReportError(QStringLiteral("In SetCommState"), FPort->ErrorNumber());
     // Pseudo-terminals have no modem lines; that is no error for the terminal.
-    FPort->setDataTerminalReady(true);
-    FPort->setRequestToSend(true);
-    FPort->clearError();
+    FPort->SetDtr(true);
+    FPort->SetRts(true);
     return true;
 }
 
 void TTerminal::ClosePort()
 {
     if (!FPort) return;
-    FPort->flush();
-    if (FPort->isOpen()) {
-        FPort->setRequestToSend(false);
-        FPort->setDataTerminalReady(false);
-        FPort->close();
+    if (FPort->IsOpen()) {
+        FPort->WatchReads(nullptr);
+        FPort->SetRts(false);
+        FPort->SetDtr(false);
+        FPort->Close();
     }
     FPort.reset();
 }
@@ -173,37 +171,33 @@ void TTerminal::ProcessIO(TConsoleBuffer output)
             }
             FTxByte = key.Char;
             if (bLocal) ShowText(FTxByte, TermAttr::Echo);
-            status = FPort->write(reinterpret_cast<const char*>(&FTxByte), 1) == 1;
-            if (!status) lastError = PortErrorNumber(FPort->error());
+            status = FPort->Write(reinterpret_cast<const char*>(&FTxByte), 1);
+            if (!status) lastError = FPort->ErrorNumber();
         }
     });
-    const QMetaObject::Connection received = QObject::connect(FPort.get(), &QSerialPort::readyRead, [&] {
+    FPort->WatchReads([&](TReadResult event) {
         if (stop) return;
+        if (event == TReadResult::Failed) {
+            status = false;
+            lastError = FPort->ErrorNumber();
+            // A read fails only when the line has gone (an adapter pulled
+            // out, the far end hung up): waiting on would only repeat it.
+            quit();
+            return;
+        }
         idle.start();
-        char byte = 0;
-        while (!stop && FPort->getChar(&byte)) {
+        for (const char byte : FPort->TakeAvailable()) {
+            if (stop) break;
             FRxByte = std::uint8_t(byte);
             status = true;
             ShowReceived(FRxByte);
         }
     });
-    const QMetaObject::Connection failed =
-        QObject::connect(FPort.get(), &QSerialPort::errorOccurred, [&](QSerialPort::SerialPortError error) {
-            if (error != QSerialPort::ReadError && error != QSerialPort::WriteError &&
-                error != QSerialPort::ResourceError)
-                return;
-            status = false;
-            lastError = PortErrorNumber(error);
-            // A read fails only when the line has gone (an adapter pulled
-            // out, the far end hung up): waiting on would only repeat it.
-            if (error != QSerialPort::WriteError) quit();
-        });
 
     idle.start();
     loop.exec();
 
-    QObject::disconnect(received);
-    QObject::disconnect(failed);
+    FPort->WatchReads(nullptr);
     FConsole.SetInputHandler(nullptr);
     if (!status) ReportError(QStringLiteral("In ProcessIO"), lastError);
     ClosePort();

@@ -6,6 +6,7 @@
 // the port and the three switches for the next run.
 
 #include "Console.h"
+#include "PortDevice.h"
 #include "Prompter.h"
 
 #include <QString>
@@ -13,8 +14,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-
-class QSerialPort;
 
 namespace orvantis {
 
@@ -36,8 +35,10 @@ class TTerminal {
 public:
     // log may be empty: errors are then not reported. detected and
     // detectedPort: whether the main window found an instrument, and on which
-    // port ("COM7"); that port then wins over the stored one.
-    TTerminal(IConsole& console, IPrompter& prompter, TLogFunction log, bool detected, const QString& detectedPort);
+    // port ("COM7"); that port then wins over the stored one. The port is
+    // reached through a device that deviceFactory makes.
+    TTerminal(IConsole& console, IPrompter& prompter, TLogFunction log, bool detected, const QString& detectedPort,
+              TDeviceFactory deviceFactory = MakeProgramDevice);
     ~TTerminal();
     TTerminal(const TTerminal&) = delete;
     TTerminal& operator=(const TTerminal&) = delete;
@@ -105,7 +106,8 @@ private:
 
     TConsoleBuffer FOutput;
     TConsoleBuffer FHelpBuffer = -1;
-    std::unique_ptr<QSerialPort> FPort;
+    TDeviceFactory FDeviceFactory;
+    std::unique_ptr<ISerialDevice> FPort;
     std::uint8_t FRxByte = 0;
     std::uint8_t FTxByte = 0;
     int FIdleTimeoutMs = 1000 * 1000;
