@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "Icons.h"
+#include "NetworkPortsDlg.h"
 #include "PortMap.h"
 #include "ProgramInfo.h"
 #include "SendAllDlg.h"
@@ -50,6 +51,7 @@ constexpr TCommandInfo Commands[] = {
     {TCommand::ToolsTerm, "&Terminal", "Terminal for remote control", ImageTerminal},
     {TCommand::ToolsMonitor, "&Monitor", "Remote control", ImageMonitor},
     {TCommand::ToolsDetect, "&Detect", "Detect COM port", ImageDetectNotFound},
+    {TCommand::ToolsNetworkPorts, QT_TR_NOOP("&Network Ports..."), QT_TR_NOOP("Serial ports served over the network"), -1},
     {TCommand::HelpAbout, "&About", "Show application info", ImageAbout},
 };
 static_assert(std::size(Commands) == static_cast<std::size_t>(TCommand::Count));
@@ -89,9 +91,9 @@ TMainForm::~TMainForm() = default;
 void TMainForm::CreateActions()
 {
     for (const TCommandInfo& info : Commands) {
-        auto* action = new QAction(QString::fromLatin1(info.Caption), this);
-        action->setToolTip(QString::fromLatin1(info.Hint));
-        action->setStatusTip(QString::fromLatin1(info.Hint));
+        auto* action = new QAction(tr(info.Caption), this);
+        action->setToolTip(tr(info.Hint));
+        action->setStatusTip(tr(info.Hint));
         if (info.Image >= 0) action->setIcon(ProgramImage(info.Image));
         FActions[static_cast<std::size_t>(info.Command)] = action;
     }
@@ -122,6 +124,7 @@ void TMainForm::CreateActions()
     bind(TCommand::ToolsDetect, &TMainForm::ToolsDetectExecute);
     bind(TCommand::ToolsEditor, &TMainForm::ToolsEditorExecute);
     bind(TCommand::ToolsTerm, &TMainForm::ToolsTermExecute);
+    bind(TCommand::ToolsNetworkPorts, &TMainForm::ToolsNetworkPortsExecute);
     bind(TCommand::HelpAbout, &TMainForm::HelpAboutExecute);
     // ToolsMonitor has no operation behind it.
 }
@@ -175,7 +178,7 @@ void TMainForm::CreateMenus()
     tools->addSeparator();
     add(tools, {TCommand::ToolsEditor, TCommand::ToolsTerm, TCommand::ToolsMonitor});
     tools->addSeparator();
-    add(tools, {TCommand::ToolsDetect});
+    add(tools, {TCommand::ToolsDetect, TCommand::ToolsNetworkPorts});
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     add(help, {TCommand::HelpAbout});
@@ -226,6 +229,7 @@ void TMainForm::CreateStatusBar()
 
 void TMainForm::FormCreate()
 {
+    FSession.Link().SetNetworkPorts(FSettings.NetworkPorts());
     UpdateActions();
     SetStatusPanel(0, FSession.Project().FileName());
     SetStatusPanel(1, QStringLiteral("Equipment?"));
@@ -453,7 +457,7 @@ void TMainForm::ToolsSendAllExecute()
     if (RefusedWhileBusy() || !FSession.ConfirmPartLoad()) return;
     TFleetJob job;
     job.Operation = TFleetOperation::Send;
-    job.Ports = ComPorts();
+    job.Ports = ComPorts() + FSettings.NetworkPorts();
     job.ProjectText = FSession.Project().Regenerate();
     job.ProjectName = FSession.Project().FileName();
     job.SendOptions.BackUp = FSettings.BackUpBeforeSend();
@@ -512,12 +516,27 @@ void TMainForm::ToolsDetectExecute()
 
 void TMainForm::ToolsTermExecute()
 {
+    RunTerminal({});
+}
+
+void TMainForm::RunTerminal(const QString& port)
+{
     if (!FTerminalRunner || RefusedWhileBusy()) return;
-    RunCommand(TCommand::ToolsTerm, [this] {
+    RunCommand(TCommand::ToolsTerm, [this, port] {
         Log(QStringLiteral("Tools: terminal started at ") + NowText());
-        FTerminalRunner();
+        FTerminalRunner(port);
         Log(QStringLiteral("Tools: terminal exit at ") + NowText());
     });
+}
+
+void TMainForm::ToolsNetworkPortsExecute()
+{
+    TNetworkPortsDlg dialog(this);
+    dialog.SetPorts(FSettings.NetworkPorts());
+    if (dialog.exec() != QDialog::Accepted) return;
+    FSettings.SetNetworkPorts(dialog.Ports());
+    FSession.Link().SetNetworkPorts(dialog.Ports());
+    if (dialog.TerminalPort()) RunTerminal(dialog.TerminalPort()->Name());
 }
 
 void TMainForm::ToolsEditorExecute()

@@ -30,7 +30,7 @@ enum class TCommand {
     FileNew, FileOpen, FileSave, FileSaveAs, FileExit,
     EditPoint, EditConfig, EditMessage, EditPointList,
     SendData, ToolsSendAll, ReceiveData, ToolsCompare, ToolsBackUp, ToolsEditor, ToolsTerm, ToolsMonitor, ToolsDetect,
-    HelpAbout,
+    ToolsNetworkPorts, HelpAbout,
     Count
 };
 
@@ -38,7 +38,8 @@ class TMainForm : public QMainWindow, private ISessionHost {
     Q_OBJECT
 
 public:
-    using TTerminalRunner = std::function<void()>;
+    // port: the one to open, or empty for the detected one (else the stored one).
+    using TTerminalRunner = std::function<void(const QString& port)>;
 
     // deviceFactory makes the serial devices of Detect, Send and Receive.
     explicit TMainForm(IPrompter& prompter, TDeviceFactory deviceFactory = MakeProgramDevice,
@@ -98,6 +99,8 @@ private slots:
     void ToolsDetectExecute();
     void ToolsEditorExecute();
     void ToolsTermExecute();
+    void ToolsNetworkPortsExecute();
+    void RunTerminal(const QString& port);
     void HelpAboutExecute();
 
 private:

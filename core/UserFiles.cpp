@@ -36,6 +36,7 @@ QSettings UserSettings()
 }
 
 const QString BackUpKey = QStringLiteral("Program/BackUpBeforeSend");
+const QString NetworkPortsKey = QStringLiteral("Program/NetworkPorts");
 
 const QString StampFormat = QStringLiteral("yyyyMMdd-HHmmss");
 
@@ -119,6 +120,24 @@ bool TProgramSettings::BackUpBeforeSend() const
 void TProgramSettings::SetBackUpBeforeSend(bool on)
 {
     UserSettings().setValue(BackUpKey, on);
+}
+
+QList<TPortAddress> TProgramSettings::NetworkPorts() const
+{
+    QList<TPortAddress> ports;
+    // A value written by hand that is no network port is left out.
+    for (const QString& text : UserSettings().value(NetworkPortsKey).toStringList()) {
+        const std::optional<TPortAddress> port = TPortAddress::Parse(text);
+        if (port && port->Kind() != TPortAddress::TKind::Com && !ports.contains(*port)) ports << *port;
+    }
+    return ports;
+}
+
+void TProgramSettings::SetNetworkPorts(const QList<TPortAddress>& ports)
+{
+    QStringList names;
+    for (const TPortAddress& port : ports) names << port.Name();
+    UserSettings().setValue(NetworkPortsKey, names);
 }
 
 }  // namespace orvantis

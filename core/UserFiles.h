@@ -4,6 +4,7 @@
 // The files live in $XDG_DATA_HOME/orvantis/ (by default
 // ~/.local/share/orvantis/); the settings in the per-user settings store.
 
+#include "PortAddress.h"
 #include "Profile.h"
 
 #include <QDateTime>
@@ -51,6 +52,10 @@ public:
     // Tools > "Back up before Send"; on unless the user turned it off.
     bool BackUpBeforeSend() const;
     void SetBackUpBeforeSend(bool on);
+    // Tools > "Network Ports...": the tcp:// and rfc2217:// ports that Detect
+    // tries after COM1 to COM40, in the user's order (none at first).
+    QList<TPortAddress> NetworkPorts() const;
+    void SetNetworkPorts(const QList<TPortAddress>& ports);
 };
 
 }  // namespace orvantis

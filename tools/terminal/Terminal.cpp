@@ -82,7 +82,9 @@ void TTerminal::LoadSettings()
         FComPort = values.ComPort;
     else
         FComPort = QStringLiteral("COM1");
-    FComPort.truncate(MaxPortNameLength);
+    // A COM name keeps to the stored length; a network address is kept whole.
+    const std::optional<TPortAddress> address = TPortAddress::Parse(FComPort);
+    if (!address || address->Kind() == TPortAddress::TKind::Com) FComPort.truncate(MaxPortNameLength);
     FSettingsLoaded = true;
 }
 
@@ -107,8 +109,10 @@ bool TTerminal::OpenPort()
     FPort = address && FDeviceFactory ? FDeviceFactory() : nullptr;
     if (!FPort || !FPort->Open(*address)) {
         const int error = FPort ? FPort->ErrorNumber() : ENOENT;
+        // A network port fails for many reasons: the system's words say which.
+        const QString reason = FPort && address->Kind() != TPortAddress::TKind::Com ? QStringLiteral(" (%1)").arg(FPort->ErrorString()) : QString();
         FPort.reset();
-        ReportError(QStringLiteral("[%1] In CreateFile").arg(FComPort), error);
+        ReportError(QStringLiteral("[%1] In CreateFile%2").arg(FComPort, reason), error);
         return false;
     }
     // The link's line settings, flow control off (neither RTS/CTS nor
