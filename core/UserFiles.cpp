@@ -46,14 +46,20 @@ const QString StampFormat = QStringLiteral("yyyyMMdd-HHmmss");
 std::optional<QDateTime> BackupTime(const QString& fileName)
 {
     static const QRegularExpression form(
-        QStringLiteral("^(.+)-(COM[0-9]+)-([0-9]{8}-[0-9]{6})(Z(-([2-9]|[1-9][0-9]+))?)?\\.pro$"));
+        QStringLiteral("^(.+)-(COM[0-9]+|(?:tcp|rfc2217)___[A-Za-z0-9._-]+_[0-9]+)-([0-9]{8}-[0-9]{6})(Z(-([2-9]|[1-9][0-9]+))?)?\\.pro$"));
     const QRegularExpressionMatch match = form.match(fileName);
     if (!match.hasMatch()) return std::nullopt;
-    // Backups are made only of the two editions, only on COM1 to COM40.
+    // Backups are made only of the two editions, only on COM1 to COM40 and
+    // network ports (tcp://bench1:3001 is named tcp___bench1_3001).
     const QString instrument = match.captured(1).replace(QLatin1Char('_'), QLatin1Char(' '));
     if (!IsAcceptedModel(ModelRow(instrument.toStdString()))) return std::nullopt;
-    const std::optional<TPortAddress> port = TPortAddress::Parse(match.captured(2));
-    if (!port || port->Name() != match.captured(2)) return std::nullopt;
+    QString portText = match.captured(2);
+    if (portText.contains(QLatin1String("___"))) {
+        portText.replace(portText.indexOf(QLatin1String("___")), 3, QStringLiteral("://"));
+        portText[portText.lastIndexOf(QLatin1Char('_'))] = QLatin1Char(':');
+    }
+    const std::optional<TPortAddress> port = TPortAddress::Parse(portText);
+    if (!port || SafeForFileName(port->Name()) != match.captured(2)) return std::nullopt;
 
     const QDateTime stamp = QDateTime::fromString(match.captured(3), StampFormat);
     if (!stamp.isValid()) return std::nullopt;
