@@ -1,6 +1,6 @@
 #include "SendAllDlg.h"
 
-#include "PortMap.h"
+#include "PortAddress.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>

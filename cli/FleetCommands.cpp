@@ -2,7 +2,7 @@
 
 #include "CliPrompter.h"
 #include "Fleet.h"
-#include "PortMap.h"
+#include "PortAddress.h"
 #include "UserFiles.h"
 
 #include <QDir>

@@ -1,6 +1,7 @@
 #include "TermCommand.h"
 
 #include "AnsiConsole.h"
+#include "PortAddress.h"
 #include "Terminal.h"
 #include "TimeText.h"
 
@@ -43,7 +44,8 @@ private:
 
 int RunTermCommand(const QStringList& args, IPrompter& prompter, const std::function<void(const QString&)>& printLog)
 {
-    const QString port = args.value(0);
+    const std::optional<TPortAddress> address = TPortAddress::Parse(args.value(0));
+    const QString port = address ? address->Name() : QString();
     QStringList log;
     TDeferredPrompter deferred(prompter);
     printLog(QStringLiteral("Tools: terminal started at ") + NowText());

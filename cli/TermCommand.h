@@ -9,8 +9,8 @@
 
 namespace orvantis {
 
-// args: the words after "term". A port given there is used like the port of
-// a detected instrument. Log lines go to printLog once the screen is back.
+// args: the words after "term": nothing, or a port address ("COM3"), which
+// is used like the port of a detected instrument. Log lines go to printLog once the screen is back.
 // Returns the exit code: 0 for a clean run, 1 when errors were logged.
 int RunTermCommand(const QStringList& args, IPrompter& prompter, const std::function<void(const QString&)>& printLog);
 

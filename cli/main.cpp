@@ -5,6 +5,7 @@
 #include "CliPrompter.h"
 #include "InstrumentCommands.h"
 #include "ModelTable.h"
+#include "PortAddress.h"
 #include "PointsCommands.h"
 #include "PortAddress.h"
 #include "ProgramInfo.h"

@@ -7,6 +7,7 @@
 // its own row. What the workers tell reaches the fleet's owner through
 // queued signals, in the owner's thread.
 
+#include "PortAddress.h"
 #include "Session.h"
 
 #include <QList>

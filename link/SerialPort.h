@@ -57,7 +57,8 @@ public:
 
     // The port table: index 0 to 39 selects COM1 to COM40, any other COM2.
     void SelectPort(unsigned index);
-    // Any port: a COM port's index is its number less one.
+    // Any port: a COM port's index is its number less one; other kinds of
+    // port have no index (GetPortIndex gives the largest value).
     void SelectPort(const TPortAddress& address);
     const TPortAddress& Address() const { return FAddress; }
     const char* GetPortName() const { return FName.constData(); }

@@ -82,9 +82,9 @@ void TTerminal::LoadSettings()
         FComPort = values.ComPort;
     else
         FComPort = QStringLiteral("COM1");
-    // A COM name keeps to the stored length; a network address is kept whole.
-    const std::optional<TPortAddress> address = TPortAddress::Parse(FComPort);
-    if (!address || address->Kind() == TPortAddress::TKind::Com) FComPort.truncate(MaxPortNameLength);
+    // The address is read whole; only the name shown is cut to fit the box.
+    FAddress = TPortAddress::Parse(FComPort);
+    FComPort.truncate(MaxPortNameLength);
     FSettingsLoaded = true;
 }
 
@@ -93,7 +93,7 @@ void TTerminal::SaveSettings()
     // Nothing to keep from an object that never ran, nor from a run that failed.
     if (!FSettingsLoaded || FErrorSeen) return;
     TTerminalSettings values;
-    values.ComPort = FComPort;
+    values.ComPort = FAddress ? FAddress->Name() : FComPort;
     values.bLocal = bLocal;
     values.bCRLF = bCRLF;
     values.bHex = bHex;
@@ -105,12 +105,13 @@ void TTerminal::SaveSettings()
 bool TTerminal::OpenPort()
 {
     // A name that is no port address has no device, as a COM port without one.
-    const std::optional<TPortAddress> address = TPortAddress::Parse(FComPort);
-    FPort = address && FDeviceFactory ? FDeviceFactory() : nullptr;
-    if (!FPort || !FPort->Open(*address)) {
+    FPort = FAddress && FDeviceFactory ? FDeviceFactory() : nullptr;
+    if (!FPort || !FPort->Open(*FAddress)) {
         const int error = FPort ? FPort->ErrorNumber() : ENOENT;
         // A network port fails for many reasons: the system's words say which.
-        const QString reason = FPort && address->Kind() != TPortAddress::TKind::Com ? QStringLiteral(" (%1)").arg(FPort->ErrorString()) : QString();
+        const QString reason = FPort && FAddress->Kind() != TPortAddress::TKind::Com
+                                   ? QStringLiteral(" (%1)").arg(FPort->ErrorString())
+                                   : QString();
         FPort.reset();
         ReportError(QStringLiteral("[%1] In CreateFile%2").arg(FComPort, reason), error);
         return false;

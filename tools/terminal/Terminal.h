@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace orvantis {
 
@@ -99,7 +100,8 @@ private:
     bool FErrorSeen = false;
     bool FHelpShown = false;
     bool FSettingsLoaded = false;
-    QString FComPort;
+    QString FComPort;                    // as shown: at most 15 characters
+    std::optional<TPortAddress> FAddress;  // the port it names; nothing when it names none
     bool bLocal = false;
     bool bCRLF = false;
     bool bHex = false;

@@ -304,7 +304,8 @@ bool TTerminal::DoAltKey(std::uint8_t ch)
     case '2':
     case '3':
     case '4':
-        FComPort = QStringLiteral("COM%1").arg(QChar(ch));
+        FAddress = TPortAddress::Com(ch - '0');
+        FComPort = FAddress->Name();
         FRestart = true;
         DrawPortRow(FOutput);
         return true;

@@ -2,6 +2,7 @@
 // reach the line, received bytes reach the screen, the Alt commands, the
 // idle end, a port that cannot be opened, and a line that goes away.
 
+#include "FakeDevices.h"
 #include "MemoryConsole.h"
 #include "PtyPeer.h"
 #include "Ser2NetProcess.h"
@@ -227,6 +228,24 @@ TEST_F(TerminalRun, AltGrCharactersAreNeitherSentNorShown)
         .Do(Type('q', true));
     EXPECT_TRUE(RunWith(script));
     EXPECT_TRUE(Row(6).startsWith(QStringLiteral("k ")));
+}
+
+// The terminal reaches its port only through the device it is given, with
+// the link's line settings, and lets the port down as the link does.
+TEST_F(TerminalRun, ThePortIsTheDeviceOfItsAddress)
+{
+    TDeviceRecord record;
+    Terminal.emplace(Console, Prompter, [this](const QString& line) { Log << line; }, true, QStringLiteral("COM5"),
+                     [&record] { return std::make_unique<TScriptedDevice>(record); });
+    TScript script;
+    script.Then([this] { return Console.IsOpen(); })
+        .Do(Type('A'))
+        .Do(Type(0x11))
+        .Then([&record] { return record.Written == QByteArray("A\x11"); })
+        .Do(Type('q', true));
+    EXPECT_TRUE(RunWith(script));
+    EXPECT_EQ(record.Calls, QStringList({"open COM5", "line", "dtr 1", "rts 1", "rts 0", "dtr 0", "close"}));
+    EXPECT_TRUE(Log.isEmpty()) << Log.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(TerminalRun, MissingPortIsLoggedAndKeepsTheStoredSettings)
