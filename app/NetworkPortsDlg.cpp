@@ -50,7 +50,7 @@ TNetworkPortsDlg::TNetworkPortsDlg(QWidget* parent) : QDialog(parent)
     layout->addWidget(LabelProblem);
     layout->addWidget(security);
     layout->addWidget(buttons);
-    resize(460, 340);
+    resize(540, 340);
 
     connect(AddBtn, &QPushButton::clicked, this, &TNetworkPortsDlg::AddBtnClick);
     connect(EdAddress, &QLineEdit::returnPressed, this, &TNetworkPortsDlg::AddBtnClick);
