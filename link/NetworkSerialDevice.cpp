@@ -245,7 +245,9 @@ bool TNetworkSerialDevice::Pump()
             FParser.SetBinaryIn(FClient.BinaryIn());
             if (!replies.empty() && !Send(replies)) return false;
         }
-        FLastWords = (FLastWords + FData.mid(before)).right(LastWordsLength);
+        // Kept short without copying at every byte.
+        FLastWords.append(FData.constData() + before, FData.size() - before);
+        if (FLastWords.size() > 2 * LastWordsLength) FLastWords.remove(0, FLastWords.size() - LastWordsLength);
     }
     if (FSocket->state() != QAbstractSocket::ConnectedState) {
         NoteLoss();
@@ -317,7 +319,7 @@ void TNetworkSerialDevice::NoteLoss()
     FError = FSocket ? FSocket->errorString() : QStringLiteral("not connected");
     FErrorNumber = ECONNRESET;
     // ser2net says why it closes a connection it does not serve.
-    const QByteArray words = FLastWords.trimmed();
+    const QByteArray words = FLastWords.right(LastWordsLength).trimmed();
     const qsizetype lineStart = words.lastIndexOf('\n') + 1;
     const QByteArray lastLine = words.mid(lineStart).trimmed();
     bool text = lastLine.size() >= 4;
