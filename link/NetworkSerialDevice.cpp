@@ -159,7 +159,11 @@ bool TNetworkSerialDevice::SetLine()
     if (!FOpen || FLost) return false;
     // Over raw TCP the line is as the server's configuration sets it.
     if (!Rfc2217()) return true;
-    if (!Send(FClient.LineRequest())) return false;
+    // Take what came with the negotiation first: a server that hangs up
+    // (ser2net's "Port already in use") has said so by now, and writing to
+    // it would make the system drop those words.
+    if (FSocket->waitForReadyRead(0) || FSocket->state() != QAbstractSocket::ConnectedState) Pump();
+    if (FLost || !Send(FClient.LineRequest())) return false;
     const QDeadlineTimer deadline(AnswerTimeoutMs);
     while (FClient.LineStatus() == TRfc2217Client::TStatus::Pending) {
         if (!WaitAndPump(deadline)) {
