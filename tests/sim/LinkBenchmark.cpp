@@ -106,7 +106,7 @@ void Transfers(const QString& dir, bool pace)
     }
 }
 
-// Full Receives at --pace, the best of three: the ser2net figures must stay
+// Full Receives at --pace, the best of five: the ser2net figures must stay
 // within 1.10 times the direct one.
 double BestReceive(const TPortAddress& address)
 {
@@ -116,7 +116,7 @@ double BestReceive(const TPortAddress& address)
     session.Link().BindToPort(address);
     if (!session.Detect()) return -1;
     double best = 1e9;
-    for (int run = 0; run < 3; ++run) {
+    for (int run = 0; run < 5; ++run) {
         if (run > 0) prompter.AnswerMessage(TMsgButton::No);  // the project read before is not saved
         QElapsedTimer clock;
         clock.start();
