@@ -101,6 +101,11 @@ int RunWithTable(const TFleetJob& job)
     PrintLog(verdict);
     if (FleetSucceeded(rows)) return ExitOk;
     std::fprintf(stderr, "orvantis-cli: %s\n", qPrintable(verdict));
+    // Said as "send IN.pro" says it: no one here answers a question.
+    for (const TFleetRow& row : rows)
+        if (!row.BackupProblem.isEmpty() && row.Result == TTransferResult::Cancelled)
+            std::fprintf(stderr, "orvantis-cli: %s: %s (--no-backup sends without a backup)\n", qPrintable(row.Port),
+                         qPrintable(row.Outcome));
     return ExitFailed;
 }
 

@@ -33,6 +33,7 @@ constexpr int HangLimitMs = 60000;
 struct TCliRun {
     int Exit = -1;
     QStringList Out;
+    QString Err;
 };
 
 class PtyFleet : public ::testing::Test {
@@ -65,6 +66,7 @@ protected:
         }
         run.Exit = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
         run.Out = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        run.Err = QString::fromUtf8(cli.readAllStandardError());
         return run;
     }
     // The closing table's row of a port, its columns split at runs of blanks.
@@ -249,4 +251,25 @@ TEST_F(PtyFleet, OnATerminalTheCountsMakeWayForEveryLogLine)
         ASSERT_TRUE(lineStart) << screen.mid(std::max<qsizetype>(0, at - 40), 80).toStdString();
     }
     EXPECT_GT(logLines, 200);
+}
+
+// No one answers a question in a fleet: a port whose instrument cannot be
+// backed up is sent nothing, and the run names the option as "send" does.
+TEST_F(PtyFleet, APortWhoseBackupFailsIsSentNothingAndTheOptionIsNamed)
+{
+    Sim(1, {"--nak-at", "0F20"});
+    TFixedIdentity identity;
+    TLineList text;
+    TProfile profile(&text, identity);
+    profile.SetDefaults();
+    profile.WriteProject(&text, "p.pro", "");
+    ASSERT_TRUE(SaveTextLines(Path("p.pro"), text).Ok);
+
+    const TCliRun run = Cli({"send", "--all", "--ports", "COM1", "--backup-dir", Path("backups"), Path("p.pro")});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_TRUE(run.Err.contains("orvantis-cli: COM1: the instrument's settings could not be backed up: 1 of the 4 memory "
+                                 "areas could not be read; nothing sent (--no-backup sends without a backup)\n"))
+        << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.filter("Send without a backup?").isEmpty()) << run.Out.join('\n').toStdString();
+    EXPECT_TRUE(run.Out.filter(QRegularExpression(" OK$")).isEmpty());
 }
