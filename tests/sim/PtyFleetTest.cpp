@@ -19,6 +19,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <thread>
 #include <unistd.h>
 
@@ -203,8 +204,9 @@ TEST_F(PtyFleet, APortThatWillNotOpenFailsTheRunAndIsNamed)
     EXPECT_EQ(run.Out.last(), "sent to 1 of 1 instruments; COM1 would not open");
 }
 
-// On a terminal the ports' counts stand on one line under the log: a log
-// line never starts behind them.
+// On a terminal the ports' counts stand on one line under the log, cut to
+// the terminal's width (a wrapped line would leave rows behind): a log line
+// never starts behind them.
 TEST_F(PtyFleet, OnATerminalTheCountsMakeWayForEveryLogLine)
 {
     Sim(1);
@@ -214,6 +216,8 @@ TEST_F(PtyFleet, OnATerminalTheCountsMakeWayForEveryLogLine)
     ASSERT_EQ(::grantpt(master), 0);
     ASSERT_EQ(::unlockpt(master), 0);
     const QByteArray slave = ::ptsname(master);
+    const winsize narrow{5, 12, 0, 0};
+    ASSERT_EQ(::ioctl(master, TIOCSWINSZ, &narrow), 0);
     QByteArray screen;
     // Read while it runs: a full terminal would hold the program up.
     std::thread reader([&] {
@@ -251,6 +255,15 @@ TEST_F(PtyFleet, OnATerminalTheCountsMakeWayForEveryLogLine)
         ASSERT_TRUE(lineStart) << screen.mid(std::max<qsizetype>(0, at - 40), 80).toStdString();
     }
     EXPECT_GT(logLines, 200);
+    // What is drawn after a log line's end, up to the next clearing, is the counts.
+    const QByteArray clear = "\r\033[K";
+    for (qsizetype from = 0, to = 0; from < screen.size(); from = to + clear.size()) {
+        to = screen.indexOf(clear, from);
+        if (to < 0) to = screen.size();
+        const QByteArray drawn = screen.mid(from, to - from);
+        const QByteArray counts = drawn.mid(drawn.lastIndexOf('\n') + 1);
+        ASSERT_LT(counts.size(), narrow.ws_col) << counts.toStdString();
+    }
 }
 
 // No one answers a question in a fleet: a port whose instrument cannot be
