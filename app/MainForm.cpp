@@ -375,7 +375,7 @@ void TMainForm::SyncRecovery()
         return;
     }
     // Regenerate writes the project line list itself, as Save and Send do.
-    if (!FRecovery.Keep(project.Regenerate(), project.FileName()))
+    if (!FRecovery.Keep(project.Regenerate(), project.FileName(), project.PartLoad()))
         statusBar()->showMessage(tr("The recovery copy of the unsaved changes could not be written."), 8000);
 }
 
@@ -406,7 +406,7 @@ void TMainForm::OfferRecovery()
             .arg(DateTimeText(newest.Kept), name),
         TMsgIcon::Question, TMsgButton::Restore | TMsgButton::Discard | TMsgButton::Later);
     if (answer == TMsgButton::Restore) {
-        FSession.Project().Restore(std::move(text), newest.FileName);
+        FSession.Project().Restore(std::move(text), newest.FileName, newest.PartLoad);
         ProjectChanged();  // this program's own copy holds it from here
         FRecovery.Forget(newest);
     } else if (answer == TMsgButton::Discard) {

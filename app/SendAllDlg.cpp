@@ -158,7 +158,13 @@ void TSendAllDlg::OnFinished()
 {
     QString verdict = FleetVerdict(FFleet.Rows(), TFleetOperation::Send, true);
     verdict[0] = verdict[0].toUpper();
-    FHeadline->setText(verdict + tr(". The log holds every port's lines and the table."));
+    QString text = verdict + tr(". The log holds every port's lines and the table.");
+    // The window's way to send without a backup, where one could not be made.
+    const QList<TFleetRow> rows = FFleet.Rows();
+    if (std::any_of(rows.begin(), rows.end(), [](const TFleetRow& row) { return !row.BackupProblem.isEmpty(); }))
+        text += tr(" Where no backup could be made nothing was sent: with Tools > Back up before Send turned off, "
+                   "Send to All sends without one.");
+    FHeadline->setText(text);
     FCloseBtn->setEnabled(true);
     FCloseBtn->setFocus();
     if (FCloseWhenDone) accept();

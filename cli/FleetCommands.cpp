@@ -8,8 +8,11 @@
 #include <QDir>
 #include <QMap>
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <optional>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace orvantis {
@@ -21,6 +24,16 @@ std::optional<QList<TPortAddress>> SelectedPorts(const TCliCall& call)
 {
     if (!call.Parser.isSet(QStringLiteral("ports"))) return ComPorts();
     return ParsePortList(call.Parser.value(QStringLiteral("ports")));
+}
+
+// Columns of the terminal the count is drawn on; a large number when the
+// width cannot be had.
+int TerminalWidth()
+{
+    winsize size{};
+    for (const int stream : {STDERR_FILENO, STDOUT_FILENO})
+        if (::ioctl(stream, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+    return std::numeric_limits<int>::max();
 }
 
 // The ports' log lines as they come and, where a person watches, every
@@ -64,7 +77,9 @@ private:
     }
     void Draw()
     {
-        const QString line = Line();
+        // Cut to the terminal's width: a wrapped line leaves its upper rows
+        // on the screen, as Clear takes off only the row the cursor is in.
+        const QString line = Line().left(std::max(TerminalWidth() - 1, 0));
         if (!FShown || line.isEmpty()) return;
         std::fputs(qPrintable(line), stderr);
         std::fflush(stderr);
@@ -101,6 +116,11 @@ int RunWithTable(const TFleetJob& job)
     PrintLog(verdict);
     if (FleetSucceeded(rows)) return ExitOk;
     std::fprintf(stderr, "orvantis-cli: %s\n", qPrintable(verdict));
+    // Said as "send IN.pro" says it: no one here answers a question.
+    for (const TFleetRow& row : rows)
+        if (!row.BackupProblem.isEmpty() && row.Result == TTransferResult::Cancelled)
+            std::fprintf(stderr, "orvantis-cli: %s: %s (--no-backup sends without a backup)\n", qPrintable(row.Port),
+                         qPrintable(row.Outcome));
     return ExitFailed;
 }
 

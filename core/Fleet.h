@@ -48,6 +48,7 @@ struct TFleetRow {
     TTransferResult Result = TTransferResult::NoInstrument;
     QString Outcome;      // in words: "sent", "error at line 37 of 122 (refused)", "not used"
     QString File;         // the backup (Send) or the project saved (Receive)
+    QString BackupProblem;  // Send: why no backup could be made, and so nothing was sent
     bool PortFailed = false;  // the device is there but would not open: whatever is behind it was not reached
     qint64 Milliseconds = 0;
 

@@ -135,9 +135,13 @@ void SendTo(TSession& session, const TFleetJob& job, const TWorkerHost& host, co
 {
     TSendOptions options = job.SendOptions;
     options.PartLoadAccepted = true;
+    // Nobody here can answer whether to send without a backup: nothing is
+    // sent, and the one who started the fleet is told how to send without.
+    options.AskToSendWithoutBackup = false;
     session.SetSendOptions(options);
     row.Result = session.Send();
     row.File = session.LastBackup();
+    row.BackupProblem = session.BackupProblem();
     switch (row.Result) {
     case TTransferResult::Complete: row.Outcome = QString::fromLatin1(QT_TRANSLATE_NOOP("orvantis::TFleet", "sent")); break;
     case TTransferResult::Incomplete:
@@ -147,8 +151,7 @@ void SendTo(TSession& session, const TFleetJob& job, const TWorkerHost& host, co
                           .arg(host.Faults > 0 ? FaultWords(host.FirstFault) : QStringLiteral("no command"));
         break;
     case TTransferResult::Cancelled:
-        // Nobody here answers yes to sending without a backup.
-        row.Outcome = QStringLiteral("not sent: no backup (%1)").arg(session.BackupProblem());
+        row.Outcome = QStringLiteral("the instrument's settings could not be backed up: %1; nothing sent").arg(row.BackupProblem);
         break;
     default: row.Outcome = OneLine(prompter.LastText); break;
     }

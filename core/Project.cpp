@@ -204,12 +204,16 @@ void TProject::AdoptReceived()
     FState = TProjectState::Modified;
 }
 
-void TProject::Restore(TLineList text, const QString& fileName)
+void TProject::Restore(TLineList text, const QString& fileName, TLoadResult partLoad)
 {
     FProjectLines = std::move(text);
     FFileName = fileName.isEmpty() ? UntitledName : fileName;
-    Loaded(FProfile.LoadFromLines(), true);
+    // The copy is the model's own text and loads whole; what its file lacked
+    // is still missing, so Save and Send ask again as they did after Open.
+    const TLoadResult load = FProfile.LoadFromLines();
+    Loaded(load ? std::move(partLoad) : load, true);
     FLog(QStringLiteral("restored unsaved changes of ") + FFileName);
+    if (IsPartlyLoaded()) FLog(PartLoadText());
 }
 
 void TProject::Take(TLineList text, const QString& fileName)

@@ -60,6 +60,8 @@ public:
     // "<file>: line N not loaded: <text>; the settings after it are at their defaults"
     // translated: in the user's language, for a window (the log keeps English).
     QString PartLoadText(bool translated = false) const;
+    // The line the file stopped loading at; whole unless IsPartlyLoaded.
+    TLoadResult PartLoad() const { return IsPartlyLoaded() ? FLoad : TLoadResult{}; }
     // The user takes the project as it loaded, defaults and all (orvantis-cli
     // --force): Save and Save As no longer ask.
     void AcceptPartLoad();
@@ -96,8 +98,9 @@ public:
     void DropModel();
     void ModelReceived();
     void AdoptReceived();
-    // A recovery copy brought back: an unsaved project under its old name.
-    void Restore(TLineList text, const QString& fileName);
+    // A recovery copy brought back: an unsaved project under its old name,
+    // partly loaded again when its file was (partLoad, as the copy recorded).
+    void Restore(TLineList text, const QString& fileName, TLoadResult partLoad = {});
     // A project handed over as text (each instrument of a batch gets its own
     // copy): in hand under fileName as Open leaves a file, without a log line.
     void Take(TLineList text, const QString& fileName);

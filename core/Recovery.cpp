@@ -1,5 +1,6 @@
 #include "Recovery.h"
 
+#include "TextCodec.h"
 #include "TextFile.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,8 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 
 namespace orvantis {
 
@@ -49,10 +52,11 @@ bool TRecovery::Start()
     return true;
 }
 
-bool TRecovery::Keep(const TLineList& text, const QString& fileName)
+bool TRecovery::Keep(const TLineList& text, const QString& fileName, const TLoadResult& partLoad)
 {
     if (!FLock) return false;
-    const TLineList name{fileName.toUtf8().toStdString()};
+    TLineList name{fileName.toUtf8().toStdString()};
+    if (!partLoad) name.insert(name.end(), {std::to_string(partLoad.RefusedLine), partLoad.RefusedText});
     // The name first: a copy is never there without it.
     return SaveTextLines(PathOf(FId, ".name"), name) && SaveTextLines(PathOf(FId, ".pro"), text);
 }
@@ -77,7 +81,9 @@ QList<TRecovery::TLeftCopy> TRecovery::LeftBehind() const
         owner.unlock();
         TLineList name;
         LoadTextLines(PathOf(id, ".name"), name);
-        copies.append({id, name.empty() ? QString() : QString::fromUtf8(name.front()), file.lastModified()});
+        TLeftCopy copy{id, name.empty() ? QString() : QString::fromUtf8(name.front()), {}, file.lastModified()};
+        if (name.size() >= 3) copy.PartLoad = {std::max(0, std::atoi(name[1].c_str())), name[2]};
+        copies.append(copy);
     }
     std::sort(copies.begin(), copies.end(), [](const TLeftCopy& a, const TLeftCopy& b) { return a.Kept > b.Kept; });
     return copies;
@@ -91,19 +97,36 @@ TFileResult TRecovery::Read(const TLeftCopy& copy, TLineList& text) const
     // As Open: NUL bytes are no project text (a disk that lost its data).
     for (const std::string& line : lines)
         if (line.find('\0') != std::string::npos) return TFileResult::Failure(QStringLiteral("The file %1 is not a text file.").arg(path));
+    // The program keeps the text its model writes: a copy with no lines, or
+    // one the model does not take whole, is not the work it stands for, and
+    // restored it would put defaults over that work at the next save.
+    if (std::all_of(lines.begin(), lines.end(), [](const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }))
+        return TFileResult::Failure(QStringLiteral("The file %1 is empty.").arg(path));
+    TFixedIdentity identity;
+    TProfile model(&lines, identity);
+    if (const TLoadResult load = model.LoadFromLines(); !load)
+        return TFileResult::Failure(
+            QStringLiteral("Line %1 of the file %2 cannot be loaded: %3.").arg(load.RefusedLine).arg(path, DecodeText(load.RefusedText)));
     text = std::move(lines);
     return {};
 }
 
 QString TRecovery::SetAside(const TLeftCopy& copy) const
 {
-    const QString aside = PathOf(copy.Id, ".pro.refused");
-    QFile::remove(aside);
-    QFile::rename(PathOf(copy.Id, ".pro"), aside);
-    const QString nameAside = PathOf(copy.Id, ".name.refused");
-    QFile::remove(nameAside);
-    QFile::rename(PathOf(copy.Id, ".name"), nameAside);
-    return aside;
+    const QString path = PathOf(copy.Id, ".pro");
+    for (int n = 1;; ++n) {
+        const QString id = n == 1 ? copy.Id : QStringLiteral("%1-%2").arg(copy.Id).arg(n);
+        const QString aside = PathOf(id, ".pro.refused");
+        const QString nameAside = PathOf(id, ".name.refused");
+        if (QFile::exists(aside) || QFile::exists(nameAside)) continue;
+        // QFile::rename never replaces a file: one made meanwhile sends us on.
+        if (!QFile::rename(path, aside)) {
+            if (QFile::exists(aside)) continue;
+            return path;  // it stays where it is, and is refused again at the next start
+        }
+        QFile::rename(PathOf(copy.Id, ".name"), nameAside);
+        return aside;
+    }
 }
 
 void TRecovery::Forget(const TLeftCopy& copy) const

@@ -471,11 +471,13 @@ TEST_F(MainFormTest, UnsavedChangesOfAKilledWindowComeBackAtTheNextStart)
 // Work left by a window that ended without closing, and the recovery folder.
 class RecoveryTest : public MainFormTest {
 protected:
-    void LeaveUnsavedWork()
+    // In a new project, or in the file given.
+    void LeaveUnsavedWork(const QString& file = {})
     {
         TRenamingDialog editor(FForm->EditedProject());
         FForm->SetCfgEditor(&editor);
-        FForm->Action(TCommand::FileNew)->trigger();
+        if (!file.isEmpty()) FPrompter.AnswerFile(file);
+        FForm->Action(file.isEmpty() ? TCommand::FileNew : TCommand::FileOpen)->trigger();
         FForm->Action(TCommand::EditConfig)->trigger();
         FForm->SetCfgEditor(nullptr);
         FForm.reset();
@@ -529,11 +531,18 @@ TEST_F(RecoveryTest, ACopyThatCannotBeAProjectIsSetAsideWithItsReason)
 {
     const QString folder = Path(QStringLiteral("data/orvantis/recovery/"));
     FForm.reset();
-    const std::pair<QByteArray, const char*> copies[] = {
+    // The program keeps only text its model wrote: an empty copy, or one the
+    // model does not take whole, would restore defaults in place of the work.
+    const std::pair<QByteArray, std::string> copies[] = {
         {QByteArray("send *E2P0800\0\0\0\r\n", 18), "not a text file"},
         {QByteArray(MaxProjectFileSize + 1, '#'), "too large"},
+        {QByteArray(), "is empty"},
+        {QByteArray("# kept\r\nsend    # note\r\n"), "Line 2 of the file " + folder.toStdString() + "left.pro cannot be loaded: send    # note"},
     };
-    for (const auto& [bytes, reason] : copies) {
+    // Each copy refused under the same name is put beside the earlier ones, never over them.
+    const QString asides[] = {"left.pro.refused", "left-2.pro.refused", "left-3.pro.refused", "left-4.pro.refused"};
+    for (int i = 0; i < 4; ++i) {
+        const auto& [bytes, reason] = copies[i];
         orvantis::test::WriteAll(folder + QStringLiteral("left.pro"), bytes);
         orvantis::test::WriteAll(folder + QStringLiteral("left.name"), "site.pro\r\n");
         FForm = std::make_unique<TMainForm>(FPrompter);
@@ -541,13 +550,46 @@ TEST_F(RecoveryTest, ACopyThatCannotBeAProjectIsSetAsideWithItsReason)
         FForm->OfferRecovery();
         ASSERT_EQ(FPrompter.Messages.size(), 1);
         EXPECT_EQ(FPrompter.Messages[0].Icon, TMsgIcon::Warning);
-        EXPECT_TRUE(FPrompter.Messages[0].Text.contains(QLatin1String(reason))) << FPrompter.Messages[0].Text.toStdString();
-        EXPECT_TRUE(FPrompter.Messages[0].Text.contains(folder + QStringLiteral("left.pro.refused")));
-        EXPECT_EQ(orvantis::test::ReadAll(folder + QStringLiteral("left.pro.refused")), bytes);
+        EXPECT_TRUE(FPrompter.Messages[0].Text.contains(QString::fromStdString(reason))) << FPrompter.Messages[0].Text.toStdString();
+        EXPECT_TRUE(FPrompter.Messages[0].Text.contains(folder + asides[i])) << FPrompter.Messages[0].Text.toStdString();
         EXPECT_FALSE(FForm->Project().IsOpen());
         FForm->OfferRecovery();
         EXPECT_EQ(FPrompter.Messages.size(), 1) << "offered again";
     }
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(orvantis::test::ReadAll(folder + asides[i]), copies[i].first) << asides[i].toStdString();
+        EXPECT_TRUE(QFile::exists(folder + QString(asides[i]).replace(QStringLiteral(".pro."), QStringLiteral(".name."))));
+    }
+}
+
+// The copy of a project whose file did not load whole comes back as partly
+// loaded as the file was: Save still asks before defaults go over the file.
+TEST_F(RecoveryTest, APartlyLoadedProjectComesBackPartlyLoaded)
+{
+    const QString partial = Path(QStringLiteral("partial.pro"));
+    TFixedIdentity identity;
+    TLineList lines;
+    TProfile profile(&lines, identity);
+    profile.SetDefaults();
+    profile.WriteProject(&lines, "partial.pro", "");
+    lines.insert(lines.begin() + 39, "send    # note");
+    ASSERT_TRUE(SaveTextLines(partial, lines).Ok);
+    const QByteArray original = orvantis::test::ReadAll(partial);
+    LeaveUnsavedWork(partial);
+
+    FForm = std::make_unique<TMainForm>(FPrompter);
+    FPrompter.AnswerMessage(TMsgButton::Restore);
+    FForm->OfferRecovery();
+    EXPECT_STREQ(FForm->Project().Profile().GetPointName(0), "KEPT    ");
+    ASSERT_TRUE(FForm->Project().IsPartlyLoaded());
+    EXPECT_EQ(FForm->Project().PartLoadText(),
+              partial + QStringLiteral(": line 40 not loaded: send    # note; the settings after it are at their defaults"));
+    FPrompter.Messages.clear();
+    FPrompter.AnswerMessage(TMsgButton::No);
+    FForm->Action(TCommand::FileSave)->trigger();
+    ASSERT_EQ(FPrompter.Messages.size(), 1);
+    EXPECT_EQ(FPrompter.Messages[0].Buttons, TMsgButton::Yes | TMsgButton::No);
+    EXPECT_EQ(orvantis::test::ReadAll(partial), original);
 }
 
 // A program killed with nothing unsaved leaves only its lock behind.

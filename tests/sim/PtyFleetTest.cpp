@@ -19,6 +19,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <thread>
 #include <unistd.h>
 
@@ -33,6 +34,7 @@ constexpr int HangLimitMs = 60000;
 struct TCliRun {
     int Exit = -1;
     QStringList Out;
+    QString Err;
 };
 
 class PtyFleet : public ::testing::Test {
@@ -65,6 +67,7 @@ protected:
         }
         run.Exit = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
         run.Out = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        run.Err = QString::fromUtf8(cli.readAllStandardError());
         return run;
     }
     // The closing table's row of a port, its columns split at runs of blanks.
@@ -201,8 +204,9 @@ TEST_F(PtyFleet, APortThatWillNotOpenFailsTheRunAndIsNamed)
     EXPECT_EQ(run.Out.last(), "sent to 1 of 1 instruments; COM1 would not open");
 }
 
-// On a terminal the ports' counts stand on one line under the log: a log
-// line never starts behind them.
+// On a terminal the ports' counts stand on one line under the log, cut to
+// the terminal's width (a wrapped line would leave rows behind): a log line
+// never starts behind them.
 TEST_F(PtyFleet, OnATerminalTheCountsMakeWayForEveryLogLine)
 {
     Sim(1);
@@ -212,6 +216,8 @@ TEST_F(PtyFleet, OnATerminalTheCountsMakeWayForEveryLogLine)
     ASSERT_EQ(::grantpt(master), 0);
     ASSERT_EQ(::unlockpt(master), 0);
     const QByteArray slave = ::ptsname(master);
+    const winsize narrow{5, 12, 0, 0};
+    ASSERT_EQ(::ioctl(master, TIOCSWINSZ, &narrow), 0);
     QByteArray screen;
     // Read while it runs: a full terminal would hold the program up.
     std::thread reader([&] {
@@ -249,4 +255,34 @@ TEST_F(PtyFleet, OnATerminalTheCountsMakeWayForEveryLogLine)
         ASSERT_TRUE(lineStart) << screen.mid(std::max<qsizetype>(0, at - 40), 80).toStdString();
     }
     EXPECT_GT(logLines, 200);
+    // What is drawn after a log line's end, up to the next clearing, is the counts.
+    const QByteArray clear = "\r\033[K";
+    for (qsizetype from = 0, to = 0; from < screen.size(); from = to + clear.size()) {
+        to = screen.indexOf(clear, from);
+        if (to < 0) to = screen.size();
+        const QByteArray drawn = screen.mid(from, to - from);
+        const QByteArray counts = drawn.mid(drawn.lastIndexOf('\n') + 1);
+        ASSERT_LT(counts.size(), narrow.ws_col) << counts.toStdString();
+    }
+}
+
+// No one answers a question in a fleet: a port whose instrument cannot be
+// backed up is sent nothing, and the run names the option as "send" does.
+TEST_F(PtyFleet, APortWhoseBackupFailsIsSentNothingAndTheOptionIsNamed)
+{
+    Sim(1, {"--nak-at", "0F20"});
+    TFixedIdentity identity;
+    TLineList text;
+    TProfile profile(&text, identity);
+    profile.SetDefaults();
+    profile.WriteProject(&text, "p.pro", "");
+    ASSERT_TRUE(SaveTextLines(Path("p.pro"), text).Ok);
+
+    const TCliRun run = Cli({"send", "--all", "--ports", "COM1", "--backup-dir", Path("backups"), Path("p.pro")});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_TRUE(run.Err.contains("orvantis-cli: COM1: the instrument's settings could not be backed up: 1 of the 4 memory "
+                                 "areas could not be read; nothing sent (--no-backup sends without a backup)\n"))
+        << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.filter("Send without a backup?").isEmpty()) << run.Out.join('\n').toStdString();
+    EXPECT_TRUE(run.Out.filter(QRegularExpression(" OK$")).isEmpty());
 }
