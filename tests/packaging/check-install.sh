@@ -42,7 +42,8 @@ done
 
 page=$(MANWIDTH=100 man -l "$prefix/share/man/man1/orvantis-cli.1.gz" 2>&1)
 grep -qF "$expected_version" <<<"$page" || { echo "FAIL: the man page does not carry the version"; exit 1; }
-commands=$("$prefix/bin/orvantis-cli" --help | awk '/^Commands:/{on=1; next} on && /^  [a-z]/{print $1} on && /^$/{exit}')
+# awk reads to the end: leaving early would end --help with SIGPIPE, a failure under pipefail.
+commands=$("$prefix/bin/orvantis-cli" --help | awk '/^Commands:/{on=1; next} on && /^  [a-z]/{print $1} on && /^$/{on=0}')
 [ -n "$commands" ] || { echo "FAIL: --help lists no commands"; exit 1; }
 for command in $commands; do
   grep -qE "^ +$command( |$)" <<<"$page" || { echo "FAIL: the man page does not describe '$command'"; exit 1; }
