@@ -3,6 +3,7 @@
 // given devices on free ports of 127.0.0.1 (raw TCP or Telnet with RFC 2217),
 // started as "ser2net -n -d -c FILE" and stopped by its process id.
 
+#include <QDeadlineTimer>
 #include <QList>
 #include <QProcess>
 #include <QString>
@@ -38,12 +39,16 @@ public:
     QByteArray Output();
 
 private:
+    enum class TStart { Ready, PortTaken, Failed };
+    TStart StartOnce(const QString& dir, const QList<TServed>& served, const QDeadlineTimer& deadline);
+
     QProcess FProcess;
     QList<TServed> FServed;
     QList<quint16> FPorts;
 };
 
-// A port of 127.0.0.1 that nothing listens on just now.
+// A port of 127.0.0.1 that nothing listens on just now, below the system's
+// range of client ports.
 quint16 FreeLocalPort();
 
 }  // namespace orvantis::test
