@@ -1,5 +1,6 @@
 #include "PlanFillDlg.h"
 
+#include "NumberText.h"
 #include "PlanParts.h"
 
 #include <QCheckBox>
@@ -30,6 +31,15 @@ QString PointText(const TPointWords& words)
         parts << QString::fromStdString(words[Column(column)]);
     parts[0] += QStringLiteral(" KHz");
     return parts.join(QStringLiteral(", "));
+}
+
+// A point's words with its frequency in the locale's number format, as the
+// point list shows them.
+TPointWords ShownWords(int point, const TPointEntry& entry)
+{
+    TPointWords words = EntryWords(point, entry);
+    words[Column(TPointColumn::Frequency)] = FormatWholeOneDecimal(entry.FreqKHz).toStdString();
+    return words;
 }
 
 }  // namespace
@@ -169,7 +179,7 @@ void TPlanFillDlg::Recompute()
         const int point = FFill.Changes[k].Point;
         SetPreviewRow(PreviewTable, static_cast<int>(k),
                       {QString::number(point + 1), QString::fromStdString(FFill.Channels[k])},
-                      {PointText(FCurrent(point))}, {PointText(EntryWords(point, FFill.Changes[k].Entry))});
+                      {PointText(FCurrent(point))}, {PointText(ShownWords(point, FFill.Changes[k].Entry))});
     }
     SummaryLabel->setText(tr("Points %1 to %2 take %3 channels of %4; the other points keep what they hold.")
                               .arg(FFill.Changes.front().Point + 1)
