@@ -2,6 +2,7 @@
 
 #include "BackupsDlg.h"
 #include "Icons.h"
+#include "NetworkPortsDlg.h"
 #include "PortMap.h"
 #include "ProgramInfo.h"
 #include "SendAllDlg.h"
@@ -81,6 +82,8 @@ constexpr TCommandInfo Commands[] = {
      QT_TRANSLATE_NOOP("orvantis::TMainForm", "Remote control"), ImageMonitor},
     {TCommand::ToolsDetect, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Detect"),
      QT_TRANSLATE_NOOP("orvantis::TMainForm", "Detect COM port"), ImageDetectNotFound},
+    {TCommand::ToolsNetworkPorts, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&Network Ports..."),
+     QT_TRANSLATE_NOOP("orvantis::TMainForm", "Serial ports served over the network"), -1},
     {TCommand::HelpAbout, QT_TRANSLATE_NOOP("orvantis::TMainForm", "&About"),
      QT_TRANSLATE_NOOP("orvantis::TMainForm", "Show application info"), ImageAbout},
 };
@@ -161,6 +164,7 @@ void TMainForm::CreateActions()
     bind(TCommand::ToolsDetect, &TMainForm::ToolsDetectExecute);
     bind(TCommand::ToolsEditor, &TMainForm::ToolsEditorExecute);
     bind(TCommand::ToolsTerm, &TMainForm::ToolsTermExecute);
+    bind(TCommand::ToolsNetworkPorts, &TMainForm::ToolsNetworkPortsExecute);
     bind(TCommand::HelpAbout, &TMainForm::HelpAboutExecute);
     // ToolsMonitor has no operation behind it.
 }
@@ -220,7 +224,7 @@ void TMainForm::CreateMenus()
     tools->addSeparator();
     add(tools, {TCommand::ToolsEditor, TCommand::ToolsTerm, TCommand::ToolsMonitor});
     tools->addSeparator();
-    add(tools, {TCommand::ToolsDetect});
+    add(tools, {TCommand::ToolsDetect, TCommand::ToolsNetworkPorts});
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, {TCommand::HelpAbout});
@@ -276,6 +280,7 @@ void TMainForm::CreateStatusBar()
 
 void TMainForm::FormCreate()
 {
+    FSession.Link().SetNetworkPorts(FSettings.NetworkPorts());
     UpdateActions();
     SetStatusPanel(0, FSession.Project().FileName());
     SetStatusPanel(1, tr("Equipment?"));
@@ -516,7 +521,7 @@ void TMainForm::ToolsSendAllExecute()
     if (RefusedWhileBusy() || !FSession.ConfirmPartLoad()) return;
     TFleetJob job;
     job.Operation = TFleetOperation::Send;
-    job.Ports = ComPorts();
+    job.Ports = ComPorts() + FSettings.NetworkPorts();
     job.ProjectText = FSession.Project().Regenerate();
     job.ProjectName = FSession.Project().FileName();
     job.SendOptions = SendOptionsOfSettings();
@@ -656,12 +661,27 @@ void TMainForm::ToolsDetectExecute()
 
 void TMainForm::ToolsTermExecute()
 {
+    RunTerminal({});
+}
+
+void TMainForm::RunTerminal(const QString& port)
+{
     if (!FTerminalRunner || RefusedWhileBusy()) return;
-    RunCommand(TOperation::Terminal, [this] {
+    RunCommand(TOperation::Terminal, [this, port] {
         Log(QStringLiteral("Tools: terminal started at ") + NowText());
-        FTerminalRunner();
+        FTerminalRunner(port);
         Log(QStringLiteral("Tools: terminal exit at ") + NowText());
     });
+}
+
+void TMainForm::ToolsNetworkPortsExecute()
+{
+    TNetworkPortsDlg dialog(this);
+    dialog.SetPorts(FSettings.NetworkPorts());
+    if (dialog.exec() != QDialog::Accepted) return;
+    FSettings.SetNetworkPorts(dialog.Ports());
+    FSession.Link().SetNetworkPorts(dialog.Ports());
+    if (dialog.TerminalPort()) RunTerminal(dialog.TerminalPort()->Name());
 }
 
 void TMainForm::ToolsEditorExecute()

@@ -31,7 +31,7 @@ enum class TCommand {
     EditPoint, EditConfig, EditMessage, EditPointList, EditChannelPlans,
     SendData, ToolsSendAll, ReceiveData, ToolsCompare, ToolsBackUp, ToolsSendChanges,
     ToolsBackups, ToolsEditor, ToolsTerm, ToolsMonitor, ToolsDetect,
-    HelpAbout,
+    ToolsNetworkPorts, HelpAbout,
     Count
 };
 
@@ -39,7 +39,8 @@ class TMainForm : public QMainWindow, private ISessionHost {
     Q_OBJECT
 
 public:
-    using TTerminalRunner = std::function<void()>;
+    // port: the one to open, or empty for the detected one (else the stored one).
+    using TTerminalRunner = std::function<void(const QString& port)>;
 
     // deviceFactory makes the serial devices of Detect, Send and Receive.
     explicit TMainForm(IPrompter& prompter, TDeviceFactory deviceFactory = MakeProgramDevice,
@@ -102,6 +103,8 @@ private slots:
     void ToolsDetectExecute();
     void ToolsEditorExecute();
     void ToolsTermExecute();
+    void ToolsNetworkPortsExecute();
+    void RunTerminal(const QString& port);
     void HelpAboutExecute();
 
 private:

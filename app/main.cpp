@@ -49,11 +49,13 @@ int main(int argc, char* argv[])
         mainForm.SetPointListEditor(new orvantis::TPointListDlg(project, prompter, &mainForm));
         mainForm.SetChannelPlansEditor(new orvantis::TChannelPlansDlg(project, &mainForm));
         // The terminal runs in a console window of its own, beside the main window,
-        // on the port that detection found, if any.
-        mainForm.SetTerminalRunner([&mainForm, &prompter] {
+        // on the port asked for (Tools > Network Ports), else the one that
+        // detection found, if any.
+        mainForm.SetTerminalRunner([&mainForm, &prompter](const QString& port) {
             orvantis::TWindowConsole console(&mainForm);
+            const bool chosen = !port.isEmpty() || mainForm.Link().IsDetected();
             orvantis::TTerminal terminal(console, prompter, [&mainForm](const QString& line) { mainForm.Log(line); },
-                                         mainForm.Link().IsDetected(), mainForm.Link().PortName());
+                                         chosen, port.isEmpty() ? mainForm.Link().PortName() : port);
             terminal.Run();
         });
         // Backups older than a year go; the recent ones are kept.

@@ -3,9 +3,13 @@
 // prints the log lines the window would log and tells why it failed on
 // standard error.
 
+#include "PortAddress.h"
+
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace orvantis {
 
@@ -18,6 +22,7 @@ struct TCliCall {
     const QCommandLineParser& Parser;  // for the options
     int Model = 0;                    // --model and --fw: the instrument a
     float Version = 3.0f;             // project is prepared for offline
+    std::optional<TPortAddress> Port;  // --port: the one port to try
 };
 
 // "orvantis-cli: <problem>" and the hint to --help; returns ExitUsage.

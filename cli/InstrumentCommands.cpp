@@ -24,6 +24,16 @@ int RunPorts(const TCliCall& call)
     return ExitOk;
 }
 
+namespace {
+
+// With --port the instrument is looked for there alone.
+void BindPort(const TCliCall& call, TSession& session)
+{
+    if (call.Port) session.Link().BindToPort(*call.Port);
+}
+
+}  // namespace
+
 int RunDetect(const TCliCall& call)
 {
     if (call.Parser.isSet(QStringLiteral("all"))) return RunDetectAll(call);
@@ -31,6 +41,7 @@ int RunDetect(const TCliCall& call)
     TCliSessionHost host(PrintLog);
     TCliPrompter prompter;
     TSession session(host, prompter);
+    BindPort(call, session);
     return session.Detect() ? ExitOk : ExitFailed;
 }
 
@@ -41,6 +52,7 @@ int RunReceive(const TCliCall& call)
     TCliSessionHost host(PrintLog);
     TCliPrompter prompter;
     TSession session(host, prompter);
+    BindPort(call, session);
     if (session.Receive() != TTransferResult::Complete) return ExitFailed;
     prompter.SetSaveName(call.Args[0]);
     return session.Project().SaveAs() ? ExitOk : ExitFailed;
@@ -75,6 +87,7 @@ int SendFile(const TCliCall& call, const std::function<bool(const QString& instr
     TCliSessionHost host(PrintLog);
     TCliPrompter prompter;
     TSession session(host, prompter);
+    BindPort(call, session);
     if (!session.Project().Open(call.Args[0])) return ExitFailed;
 
     TSendOptions options;
@@ -108,6 +121,7 @@ int RunVerify(const TCliCall& call)
     TCliSessionHost host(PrintLog);
     TCliPrompter prompter;
     TSession session(host, prompter);
+    BindPort(call, session);
     if (!session.Project().Open(call.Args[0]) || RefusePartLoad(session.Project(), call, "compared")) return ExitFailed;
     return VerifyVerdict(session.Compare());
 }

@@ -52,8 +52,9 @@ std::optional<int> ModelOfOption(const QString& text)
 
 int RunTerm(const TCliCall& call)
 {
-    if (call.Args.size() > 1 || (call.Args.size() == 1 && !TPortAddress::Parse(call.Args[0])))
-        return Usage(QStringLiteral("usage: term [COMn]"));
+    if (call.Args.size() > 1) return Usage(QStringLiteral("usage: term [PORT]"));
+    if (!call.Args.isEmpty() && !TPortAddress::Parse(call.Args[0]))
+        return Usage(QStringLiteral("term takes a port: COM1 to COM40, tcp://HOST:PORT or rfc2217://HOST:PORT, not '%1'").arg(call.Args[0]));
     TCliPrompter prompter;
     return RunTermCommand(call.Args, prompter, PrintLog);
 }
@@ -108,7 +109,7 @@ int main(int argc, char* argv[])
         "  bands plan IN.pro BAND ID FIRST LAST OUT.pro\n"
         "                          IN.pro with scan band BAND (1-4) from channel FIRST to LAST of plan ID\n"
         "  ports                   lists COM1 to COM40 and the devices they stand for\n"
-        "  detect                  looks for the instrument on COM1 to COM40 (exit 0 when found)\n"
+        "  detect                  looks for the instrument on COM1 to COM40, or on --port (exit 0 when found)\n"
         "  detect --all            tries every port and prints one line per instrument that answered\n"
         "  receive OUT.pro         reads the instrument's settings and saves them as OUT.pro\n"
         "                          (nothing is written unless every record was read)\n"
@@ -127,7 +128,11 @@ int main(int argc, char* argv[])
         "  verify IN.pro           reads the instrument and compares it with IN.pro (exit 0 when the same)\n"
         "  show IN.pro             the whole project in words\n"
         "  diff A.pro B.pro        the settings that differ between two projects (exit 0 when none)\n"
-        "  term [COMn]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)"));
+        "  term [PORT]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)\n\n"
+        "Ports: COM1 to COM40, or a serial port that another machine serves with ser2net:\n"
+        "  tcp://HOST:PORT         raw TCP (the line settings are the server's)\n"
+        "  rfc2217://HOST:PORT     Telnet with RFC 2217 (the program sets 115200 8N1)\n"
+        "Both carry the instrument's traffic unencrypted and without authentication."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption modelOption(
@@ -163,8 +168,14 @@ int main(int argc, char* argv[])
     parser.addOption(
         {QStringLiteral("all"), QCoreApplication::translate(
                                     "orvantis-cli", "detect, send, receive: every instrument at once, one per port.")});
+    parser.addOption({QStringLiteral("port"),
+                      QCoreApplication::translate("orvantis-cli",
+                                                  "detect, receive, send, verify: look for the instrument on this port "
+                                                  "alone, e.g. COM3 or tcp://bench1:3001."),
+                      QStringLiteral("PORT")});
     parser.addOption({QStringLiteral("ports"),
-                      QCoreApplication::translate("orvantis-cli", "with --all: only these ports, e.g. COM2,COM5-COM9."),
+                      QCoreApplication::translate("orvantis-cli",
+                                                  "with --all: only these ports, e.g. COM2,COM5-COM9,tcp://bench1:3001."),
                       QStringLiteral("LIST")});
     parser.addOption({QStringLiteral("first"),
                       QCoreApplication::translate("orvantis-cli", "points plan: the first point to fill (1)."),
@@ -206,7 +217,17 @@ int main(int argc, char* argv[])
     for (const char* option : {"first", "names", "dvb-t2"})
         if (!pointsPlan && parser.isSet(QLatin1String(option)))
             return Usage(QStringLiteral("--%1 goes with points plan").arg(QLatin1String(option)));
+    std::optional<TPortAddress> port;
+    if (parser.isSet(QStringLiteral("port"))) {
+        if (all) return Usage(QStringLiteral("--port goes without --all (--ports names the ports of --all)"));
+        if (!QStringList{"detect", "send", "receive", "verify"}.contains(args.first()))
+            return Usage(QStringLiteral("--port goes with detect, send, receive and verify"));
+        port = TPortAddress::Parse(parser.value(QStringLiteral("port")));
+        if (!port)
+            return Usage(QStringLiteral("--port takes COM1 to COM40, tcp://HOST:PORT or rfc2217://HOST:PORT, not '%1'")
+                             .arg(parser.value(QStringLiteral("port"))));
+    }
     for (const TCommandEntry& command : CommandTable)
-        if (args.first() == QLatin1String(command.Name)) return command.Run({args.mid(1), parser, *model, version});
+        if (args.first() == QLatin1String(command.Name)) return command.Run({args.mid(1), parser, *model, version, port});
     return Usage(QStringLiteral("unknown command '%1'").arg(args.first()));
 }

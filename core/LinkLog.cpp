@@ -1,5 +1,6 @@
 #include "LinkLog.h"
 
+#include "PortAddress.h"
 #include "TextCodec.h"
 
 namespace orvantis {
@@ -19,9 +20,20 @@ void TLinkLog::PortObjectFailed()
     Put(QStringLiteral("Unable to create object port"));
 }
 
-void TLinkLog::PortUnavailable(const QString& port, const QString&)
+void TLinkLog::PortUnavailable(const QString& port, const QString& reason)
 {
-    Put(QStringLiteral("%1 not available").arg(port));
+    // A COM port that is not there is the common case; a network port that
+    // cannot be reached has a reason worth reading.
+    const std::optional<TPortAddress> address = TPortAddress::Parse(port);
+    if (address && address->Kind() != TPortAddress::TKind::Com && !reason.isEmpty())
+        Put(QStringLiteral("%1 not available: %2").arg(port, reason));
+    else
+        Put(QStringLiteral("%1 not available").arg(port));
+}
+
+void TLinkLog::ConnectionLost(const QString& port, const QString& reason)
+{
+    Put(QStringLiteral("%1: connection lost: %2").arg(port, reason));
 }
 
 void TLinkLog::PortNotUsed(const QString& port)

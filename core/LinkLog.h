@@ -1,7 +1,8 @@
 #pragma once
 // The log lines of what the instrument link does: the detection's line per
 // port, each area's loading line and every reply, every project line sent
-// with " OK" or after "error at: ". The window and orvantis-cli log the same.
+// with " OK" or after "error at: ", and why a network port was not reached
+// or was lost. The window and orvantis-cli log the same.
 
 #include "LinkObserver.h"
 
@@ -25,6 +26,7 @@ public:
     void AreaStarted(TArea area) override;
     void ReplyRead(std::string_view line) override;
     void LineSent(std::string_view line, bool accepted) override;
+    void ConnectionLost(const QString& port, const QString& reason) override;
 
 private:
     void Put(const QString& line);

@@ -38,6 +38,7 @@ QSettings UserSettings()
 const QString BackUpKey = QStringLiteral("Program/BackUpBeforeSend");
 const QString ChangesKey = QStringLiteral("Program/SendOnlyChanges");
 const QString FolderKey = QStringLiteral("Program/BackupFolder");
+const QString NetworkPortsKey = QStringLiteral("Program/NetworkPorts");
 
 const QString StampFormat = QStringLiteral("yyyyMMdd-HHmmss");
 
@@ -77,21 +78,27 @@ TSavedBackup SaveBackup(const QString& folder, const QString& instrument, const 
 
 std::optional<TBackupName> ParseBackupName(const QString& fileName)
 {
-    static const QRegularExpression form(
-        QStringLiteral("^(.+)-(COM[0-9]+)-([0-9]{8}-[0-9]{6})(Z(-([2-9]|[1-9][0-9]+))?)?\\.pro$"));
+    static const QRegularExpression form(QStringLiteral(
+        "^(.+)-(COM[0-9]+|(?:tcp|rfc2217)___[A-Za-z0-9._-]+_[0-9]+)-([0-9]{8}-[0-9]{6})(Z(-([2-9]|[1-9][0-9]+))?)?\\.pro$"));
     const QRegularExpressionMatch match = form.match(fileName);
     if (!match.hasMatch()) return std::nullopt;
-    // Backups are made only of the two editions, only on COM1 to COM40.
+    // Backups are made only of the instruments the program serves, on COM1
+    // to COM40 and on network ports (tcp://bench1:3001 is named tcp___bench1_3001).
     const QString instrument = match.captured(1).replace(QLatin1Char('_'), QLatin1Char(' '));
     if (!IsAcceptedModel(ModelRow(instrument.toStdString()))) return std::nullopt;
-    const std::optional<TPortAddress> port = TPortAddress::Parse(match.captured(2));
-    if (!port || port->Name() != match.captured(2)) return std::nullopt;
+    QString portText = match.captured(2);
+    if (const qsizetype scheme = portText.indexOf(QLatin1String("___")); scheme >= 0) {
+        portText.replace(scheme, 3, QStringLiteral("://"));
+        portText[portText.lastIndexOf(QLatin1Char('_'))] = QLatin1Char(':');
+    }
+    const std::optional<TPortAddress> port = TPortAddress::Parse(portText);
+    if (!port || SafeForFileName(port->Name()) != match.captured(2)) return std::nullopt;
 
     const QDateTime stamp = QDateTime::fromString(match.captured(3), StampFormat);
     if (!stamp.isValid()) return std::nullopt;
     TBackupName name;
     name.Instrument = instrument;
-    name.Port = match.captured(2);
+    name.Port = port->Name();
     name.Time = QDateTime(stamp.date(), stamp.time(), match.captured(4).isEmpty() ? Qt::LocalTime : Qt::UTC);
     name.Copy = match.captured(6).isEmpty() ? 1 : match.captured(6).toInt();
     return name;
@@ -100,7 +107,8 @@ std::optional<TBackupName> ParseBackupName(const QString& fileName)
 bool IsBackupOf(const QString& fileName, const QString& instrumentName)
 {
     const std::optional<TBackupName> name = ParseBackupName(fileName);
-    return name && fileName.startsWith(SafeForFileName(instrumentName) + QLatin1Char('-') + name->Port + QLatin1Char('-'));
+    return name && fileName.startsWith(SafeForFileName(instrumentName) + QLatin1Char('-') + SafeForFileName(name->Port) +
+                                           QLatin1Char('-'));
 }
 
 QString ReceivedFileName(const QString& instrument, const QString& port)
@@ -129,6 +137,24 @@ bool TProgramSettings::BackUpBeforeSend() const
 void TProgramSettings::SetBackUpBeforeSend(bool on)
 {
     UserSettings().setValue(BackUpKey, on);
+}
+
+QList<TPortAddress> TProgramSettings::NetworkPorts() const
+{
+    QList<TPortAddress> ports;
+    // A value written by hand that is no network port is left out.
+    for (const QString& text : UserSettings().value(NetworkPortsKey).toStringList()) {
+        const std::optional<TPortAddress> port = TPortAddress::Parse(text);
+        if (port && port->Kind() != TPortAddress::TKind::Com && !ports.contains(*port)) ports << *port;
+    }
+    return ports;
+}
+
+void TProgramSettings::SetNetworkPorts(const QList<TPortAddress>& ports)
+{
+    QStringList names;
+    for (const TPortAddress& port : ports) names << port.Name();
+    UserSettings().setValue(NetworkPortsKey, names);
 }
 
 }  // namespace orvantis

@@ -4,6 +4,7 @@
 // The files live in $XDG_DATA_HOME/orvantis/ (by default
 // ~/.local/share/orvantis/); the settings in the per-user settings store.
 
+#include "PortAddress.h"
 #include "Profile.h"
 
 #include <QDateTime>
@@ -72,6 +73,10 @@ public:
     // Where Send keeps its backups and the backups window looks: the
     // per-user backups folder unless a folder is set.
     QString BackupFolder() const;
+    // Tools > "Network Ports...": the tcp:// and rfc2217:// ports that Detect
+    // tries after COM1 to COM40, in the user's order (none at first).
+    QList<TPortAddress> NetworkPorts() const;
+    void SetNetworkPorts(const QList<TPortAddress>& ports);
 };
 
 }  // namespace orvantis

@@ -67,13 +67,14 @@ QString TEquipmentLink::PortName() const
 
 QList<TPortAddress> TEquipmentLink::DetectPorts() const
 {
-    return FBoundPort ? QList<TPortAddress>{*FBoundPort} : ComPorts();
+    return FBoundPort ? QList<TPortAddress>{*FBoundPort} : ComPorts() + FNetworkPorts;
 }
 
 std::unique_ptr<TSerialPort> TEquipmentLink::MakePort(const TPortAddress& address)
 {
     std::unique_ptr<ISerialDevice> device = FFactory ? FFactory() : nullptr;
     if (!device) return nullptr;
+    FLossTold = false;
     return std::make_unique<TSerialPort>(address, std::move(device));
 }
 
@@ -146,7 +147,14 @@ void TEquipmentLink::RunDetect()
             FPortAddress = address;
             break;
         }
-        Tell([&](ILinkObserver& o) { o.PortNotUsed(name); });
+        // A network port whose server hung up (ser2net's "Port already in
+        // use") was not reached: say so, with the reason.
+        if (address.Kind() != TPortAddress::TKind::Com && FPort->LastFault() == TExchangeFault::LineLost) {
+            const QString reason = FPort->ErrorString();
+            Tell([&](ILinkObserver& o) { o.PortUnavailable(name, reason); });
+        } else {
+            Tell([&](ILinkObserver& o) { o.PortNotUsed(name); });
+        }
         FPort->Close();
     }
 
@@ -266,6 +274,12 @@ void TEquipmentLink::TellFault(std::string_view command)
     TExchangeFault fault = FPort ? FPort->LastFault() : TExchangeFault::LineLost;
     if (fault == TExchangeFault::None) fault = TExchangeFault::NoAnswer;  // acknowledged, but no reply line
     Tell([&](ILinkObserver& o) { o.ExchangeFailed(command, fault); });
+    if (fault == TExchangeFault::LineLost && FPort && FPort->Address().Kind() != TPortAddress::TKind::Com && !FLossTold) {
+        FLossTold = true;
+        const QString port = FPort->Address().Name();
+        const QString reason = FPort->ErrorString();
+        Tell([&](ILinkObserver& o) { o.ConnectionLost(port, reason); });
+    }
 }
 
 void TEquipmentLink::ResetInstrument()

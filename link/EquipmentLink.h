@@ -77,8 +77,11 @@ public:
     // worked on at once has its own link, bound to its port.
     void BindToPort(std::optional<TPortAddress> address) { FBoundPort = std::move(address); }
     const std::optional<TPortAddress>& BoundPort() const { return FBoundPort; }
-    // The ports Detect tries, in order: the bound port, else COM1 to COM40.
+    // The ports Detect tries, in order: the bound port, else COM1 to COM40
+    // and then the network ports.
     QList<TPortAddress> DetectPorts() const;
+    // The ports served over the network that Detect tries after the COM ports.
+    void SetNetworkPorts(QList<TPortAddress> ports) { FNetworkPorts = std::move(ports); }
     // The same, for an operation that already holds the link.
     void RunDetect();
     // Asks the instrument on an open, configured port who it is; true when it
@@ -126,9 +129,11 @@ private:
     std::vector<ILinkObserver*> FObservers;
     std::unique_ptr<TSerialPort> FPort;
     bool FBusy = false;
+    bool FLossTold = false;  // ConnectionLost told for the port object
     bool FDetected = false;
     std::optional<TPortAddress> FPortAddress;
     std::optional<TPortAddress> FBoundPort;
+    QList<TPortAddress> FNetworkPorts;
     int FEquipmentModel = 0;
     char FEquipmentName[NameLength + 1] = {};
     char FEquipmentVersionText[VersionTextLength + 1] = {};

@@ -52,6 +52,9 @@ public:
     // before its ReplyRead or LineSent. (A reply line that stays empty is
     // no answer.)
     virtual void ExchangeFailed(std::string_view /*command*/, TExchangeFault /*fault*/) {}
+    // A port served over the network lost its connection in the middle of
+    // an operation, and the system's reason; told once per opening.
+    virtual void ConnectionLost(const QString& /*port*/, const QString& /*reason*/) {}
 
     // done of total requests or lines; (0, 0) when the transfer has ended.
     virtual void Progress(int /*done*/, int /*total*/) {}

@@ -8,6 +8,21 @@ namespace orvantis {
 
 std::optional<TPortAddress> TPortAddress::Parse(const QString& text)
 {
+    // A host name or IPv4 address, or an IPv6 address in brackets; a port
+    // of 1 to 65535.
+    static const QRegularExpression network(QStringLiteral("^(tcp|rfc2217)://([A-Za-z0-9._-]+|\\[[0-9A-Fa-f:.]+\\]):([0-9]{1,5})$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch n = network.match(text.trimmed());
+    if (n.hasMatch()) {
+        const int port = n.captured(3).toInt();
+        if (port < 1 || port > 65535) return std::nullopt;
+        TPortAddress address;
+        address.FKind = n.captured(1).compare(QLatin1String("tcp"), Qt::CaseInsensitive) == 0 ? TKind::Tcp : TKind::Rfc2217;
+        address.FHost = n.captured(2);
+        if (address.FHost.startsWith(QLatin1Char('['))) address.FHost = address.FHost.mid(1, address.FHost.size() - 2);
+        address.FPort = static_cast<quint16>(port);
+        return address;
+    }
     static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]?)$"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = com.match(text.trimmed());
     if (!m.hasMatch()) return std::nullopt;
@@ -31,9 +46,10 @@ QString TPortAddress::Name() const
     case TKind::Com:
         return FNumber > 0 ? QStringLiteral("COM%1").arg(FNumber) : QString();
     case TKind::Tcp:
-        return QStringLiteral("tcp://%1:%2").arg(FHost).arg(FPort);
-    case TKind::Rfc2217:
-        return QStringLiteral("rfc2217://%1:%2").arg(FHost).arg(FPort);
+    case TKind::Rfc2217: {
+        const QString host = FHost.contains(QLatin1Char(':')) ? QLatin1Char('[') + FHost + QLatin1Char(']') : FHost;
+        return QStringLiteral("%1://%2:%3").arg(FKind == TKind::Tcp ? QLatin1String("tcp") : QLatin1String("rfc2217"), host).arg(FPort);
+    }
     }
     return {};
 }

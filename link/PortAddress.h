@@ -1,7 +1,10 @@
 #pragma once
 // TPortAddress: a port the program can reach an instrument on, by the name
 // the user sees and types: "COM3" (COM1 to COM40; the port map says which
-// device that is on this system). Addresses are read and named here only;
+// device that is on this system), "tcp://bench1:3001" (a serial port that
+// another machine serves as raw TCP, as ser2net does) or
+// "rfc2217://bench1:3002" (served over Telnet with RFC 2217, which lets the
+// program set the line). Addresses are read and named here only;
 // the lists of ports, the log, the status bar and the terminal's stored port
 // all use these names.
 
@@ -21,8 +24,9 @@ public:
     // No port: an empty name. Useful only as a placeholder.
     TPortAddress() = default;
 
-    // "COM3" (1 to 40, any case, blanks around allowed); nothing for any
-    // other text.
+    // "COM3" (1 to 40, any case, blanks around allowed), "tcp://HOST:PORT" or
+    // "rfc2217://HOST:PORT" (HOST a name, an IPv4 address or an IPv6 address
+    // in brackets; PORT 1 to 65535); nothing for any other text.
     static std::optional<TPortAddress> Parse(const QString& text);
     // COM number 1 to 40.
     static TPortAddress Com(int number);
@@ -33,7 +37,8 @@ public:
     // Network kinds only.
     QString Host() const { return FHost; }
     quint16 Port() const { return FPort; }
-    // "COM3": what the log, the status bar and the settings show.
+    // "COM3", "tcp://bench1:3001": what the log, the status bar and the
+    // settings show.
     QString Name() const;
 
     bool operator==(const TPortAddress&) const = default;

@@ -1,5 +1,6 @@
 #include "PortDevice.h"
 
+#include "NetworkSerialDevice.h"
 #include "QtSerialDevice.h"
 
 namespace orvantis {
@@ -11,7 +12,7 @@ std::unique_ptr<ISerialDevice> MakePortDevice(const TPortAddress& address)
         return std::make_unique<TQtSerialDevice>();
     case TPortAddress::TKind::Tcp:
     case TPortAddress::TKind::Rfc2217:
-        break;
+        return std::make_unique<TNetworkSerialDevice>();
     }
     return nullptr;
 }

@@ -10,7 +10,7 @@
 namespace orvantis {
 
 // A closed device of the kind that address calls for: Qt SerialPort for a
-// COM port.
+// COM port, a network device for tcp:// and rfc2217://.
 std::unique_ptr<ISerialDevice> MakePortDevice(const TPortAddress& address);
 
 // The device of the program: each Open makes the device its address calls

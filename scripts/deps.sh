@@ -15,7 +15,7 @@ if [ "${1:-}" = "--test" ]; then
   packages+=(
     libgtest-dev
     clang libclang-rt-14-dev
-    tmux ghostscript
+    tmux ghostscript ser2net
     desktop-file-utils appstream lintian man-db dpkg-dev file
   )
 fi

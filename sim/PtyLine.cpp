@@ -90,6 +90,30 @@ int TPtyLine::Unread() const
     return n;
 }
 
+QString TPtyLine::LineSettings() const
+{
+    termios tio{};
+    if (FTerminal < 0 || tcgetattr(FTerminal, &tio) != 0) return {};
+    static const struct {
+        speed_t Code;
+        int Baud;
+    } speeds[] = {{B1200, 1200}, {B2400, 2400}, {B4800, 4800}, {B9600, 9600}, {B19200, 19200}, {B38400, 38400},
+                  {B57600, 57600}, {B115200, 115200}, {B230400, 230400}};
+    int baud = 0;
+    for (const auto& s : speeds)
+        if (cfgetospeed(&tio) == s.Code) baud = s.Baud;
+    const tcflag_t size = tio.c_cflag & CSIZE;
+    const int bits = size == CS5 ? 5 : size == CS6 ? 6 : size == CS7 ? 7 : 8;
+    const char parity = !(tio.c_cflag & PARENB) ? 'N' : (tio.c_cflag & PARODD) ? 'O' : 'E';
+    const int stops = (tio.c_cflag & CSTOPB) ? 2 : 1;
+    QString flow = QStringLiteral("no flow control");
+    if (tio.c_cflag & CRTSCTS)
+        flow = QStringLiteral("RTS/CTS flow control");
+    else if (tio.c_iflag & (IXON | IXOFF))
+        flow = QStringLiteral("XON/XOFF flow control");
+    return QStringLiteral("%1 %2%3%4, %5").arg(baud).arg(bits).arg(QLatin1Char(parity)).arg(stops).arg(flow);
+}
+
 void TPtyLine::Close()
 {
     if (!FLinkPath.isEmpty()) {

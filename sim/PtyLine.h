@@ -26,6 +26,10 @@ public:
     bool Write(const QByteArray& bytes);
     // Bytes sent to the program that it has not read yet.
     int Unread() const;
+    // The line settings that whoever opened the terminal side set, as
+    // "115200 8N1, no flow control": a port server that passes settings on
+    // (RFC 2217) sets them here.
+    QString LineSettings() const;
     // Removes the symlink and closes both sides.
     void Close();
 

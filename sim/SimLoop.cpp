@@ -68,6 +68,7 @@ void RunLoop(TPtyLine& line, TSimInstrument& instrument, const TSimOptions& opti
     clock.start();
     int commandBytes = 0;
     qint64 lastIdleNs = 0;
+    QString lineSettings;
     for (;;) {
         const qint64 next = schedule.NsUntilNext(clock.nsecsElapsed());
         const qint64 waitNs = next < 0 ? TickMs * 1'000'000LL : std::min<qint64>(next, TickMs * 1'000'000LL);
@@ -96,6 +97,11 @@ void RunLoop(TPtyLine& line, TSimInstrument& instrument, const TSimOptions& opti
         // empty terminal queue does not mean the last XON was taken.
         const qint64 now = clock.nsecsElapsed();
         if (now - lastIdleNs < TickMs * 1'000'000LL) continue;
+        // Told when they change: a port server may set them (RFC 2217).
+        if (const QString settings = line.LineSettings(); settings != lineSettings) {
+            lineSettings = settings;
+            if (!options.Quiet) Say(QStringLiteral("line settings %1").arg(settings));
+        }
         const int unread = line.Unread();
         if (unread == 0 || (options.Faults.Noise && unread < NoiseBacklog)) {
             schedule.AddIdle(instrument.IdleOutput(), now);

@@ -34,14 +34,17 @@ TEST(PruneBackups, TakesOnlyTheProgramsBackupsByTheTimeInTheirNames)
         "golden site A (do not delete).pro", "site-A.pro", "OV+_DVB-T2-COM1-20240601-101500 copy.pro",
         "OV+_DVB-T2-COM1-20240601-101500.PRO", "ov+_dvb-t2-COM1-20240601-101500.pro", "OV+_DVB-T2-COM1-20241301-101500.pro",
         "OV+_DVB-T2-COM41-20240601-101500.pro", "OV+_DVB-T2-COM01-20240601-101500.pro", "ORVANTIS-COM1-20240601-101500.pro",
-        "OV+_DVB-T2-COM1-20240601-101500Z-1.pro", "OV+_DVB-T2-COM1-20240601-101500Z-02.pro", "20240601-101500.pro"};
+        "OV+_DVB-T2-COM1-20240601-101500Z-1.pro", "OV+_DVB-T2-COM1-20240601-101500Z-02.pro", "20240601-101500.pro",
+        "OV+_DVB-T2-ftp___bench1_3001-20240601-101500Z.pro", "OV+_DVB-T2-tcp___bench1_99999-20240601-101500Z.pro"};
     for (const QString& name : usersOwn) Touch(dir.filePath(name), longAgo);
     const QStringList recent{BackupFileName("OV+ DVB-T2", "COM1", Now.addDays(-300)),
                              BackupFileName("OV+ ISDB-T", "COM40", Now.addDays(-364), 2)};
     for (const QString& name : recent) Touch(dir.filePath(name), longAgo);
     const QStringList old{"OV+_DVB-T2-COM3-20251207-095959.pro",  // local time, as named before
                           BackupFileName("OV+ DVB-T2", "COM1", Now.addDays(-366)),
-                          BackupFileName("OV+ ISDB-T", "COM12", Now.addDays(-400), 12)};
+                          BackupFileName("OV+ ISDB-T", "COM12", Now.addDays(-400), 12),
+                          BackupFileName("OV+ DVB-T2", "tcp://bench-1.lab:3001", Now.addDays(-366)),
+                          BackupFileName("OV+ DVB-T2", "rfc2217://10.0.0.7:3002", Now.addDays(-366))};
     for (const QString& name : old) Touch(dir.filePath(name), Now.addSecs(-60));
 
     EXPECT_EQ(PruneBackups(dir.path(), Now), old.size());

@@ -2,14 +2,18 @@
 // terminals: what the window shows, logs and enables after each.
 
 #include "MainForm.h"
+#include "NetworkPortsDlg.h"
 #include "ScriptedPrompter.h"
 #include "SendAllDlg.h"
+#include "Ser2NetProcess.h"
 #include "SimProcess.h"
 #include "TextFile.h"
+#include "UserFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -93,6 +97,40 @@ TEST_F(MainFormLinkTest, DetectShowsTheInstrumentAndItsPort)
     // The model follows the instrument at once: ISDB-T defaults on New.
     FForm->Action(TCommand::FileNew)->trigger();
     EXPECT_STREQ(FForm->EditedProject().GetProfile().GetPointName(0), "BRASIL13");
+}
+
+// The list is kept for the next start; Detect tries it after COM1 to COM40
+// and names the address as it names a COM port.
+TEST_F(MainFormLinkTest, NetworkPortsAreKeptAndDetectTriesThemAfterTheComPorts)
+{
+    if (const QString reason = test::TSer2NetProcess::MissingReason(); !reason.isEmpty()) GTEST_SKIP() << reason.toStdString();
+    QTemporaryDir bench;
+    TSimProcess sim;
+    ASSERT_TRUE(sim.Start(bench.path(), 1, {QStringLiteral("--quiet")}));
+    test::TSer2NetProcess ser2net;
+    ASSERT_TRUE(ser2net.Start(bench.path(), {{sim.LinkPath(), true}}));
+    const QString address = ser2net.Address(0);
+
+    QTimer::singleShot(0, FForm.get(), [this, address] {
+        auto* dialog = FForm->findChild<TNetworkPortsDlg*>();
+        ASSERT_TRUE(dialog);
+        dialog->EdAddress->setText(QStringLiteral("bench3:3001"));
+        dialog->AddBtn->click();
+        dialog->EdAddress->setText(address);
+        dialog->AddBtn->click();
+        dialog->accept();
+    });
+    FForm->Action(TCommand::ToolsNetworkPorts)->trigger();
+    ASSERT_EQ(TProgramSettings().NetworkPorts().size(), 1);
+    EXPECT_EQ(TProgramSettings().NetworkPorts().first().Name(), address);
+
+    FForm = std::make_unique<TMainForm>(FPrompter);
+    FForm->Action(TCommand::ToolsDetect)->trigger();
+    const QStringList log = Log();
+    EXPECT_TRUE(log.contains(QStringLiteral("COM40 not available")));
+    EXPECT_EQ(log.last(), address + QStringLiteral(" -> OV+ DVB-T2 ver1.20"));
+    EXPECT_EQ(FForm->StatusPanelText(2), address);
+    TProgramSettings().SetNetworkPorts({});
 }
 
 TEST_F(MainFormLinkTest, ReceiveMakesANewUnsavedProject)

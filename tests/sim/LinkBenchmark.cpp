@@ -1,10 +1,13 @@
 // Prints how long the instrument operations take against orvantis-sim on
 // pseudo-terminals: Detect with the instrument on COM1 and on COM40, and a
 // full Receive and Send, paced as a 115200-baud line and unpaced, beside the
-// time their bytes need on a real line. Not a test: it asserts nothing.
+// time their bytes need on a real line; and the paced Receive over ser2net
+// (raw TCP and RFC 2217) beside the same Receive on the pseudo-terminal
+// directly. Not a test: it asserts nothing.
 
 #include "EquipmentLink.h"
 #include "FakeDevices.h"
+#include "Ser2NetProcess.h"
 #include "ScriptedPrompter.h"
 #include "Session.h"
 #include "SimProcess.h"
@@ -13,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace orvantis;
@@ -102,6 +106,51 @@ void Transfers(const QString& dir, bool pace)
     }
 }
 
+// Full Receives at --pace, the best of five: the ser2net figures must stay
+// within 1.10 times the direct one.
+double BestReceive(const TPortAddress& address)
+{
+    TRecordingHost host;
+    TScriptedPrompter prompter;
+    TSession session(host, prompter);
+    session.Link().BindToPort(address);
+    if (!session.Detect()) return -1;
+    double best = 1e9;
+    for (int run = 0; run < 5; ++run) {
+        if (run > 0) prompter.AnswerMessage(TMsgButton::No);  // the project read before is not saved
+        QElapsedTimer clock;
+        clock.start();
+        if (session.Receive() != TTransferResult::Complete) return -1;
+        best = std::min(best, clock.nsecsElapsed() / 1e6);
+    }
+    return best;
+}
+
+void NetworkReceive(const QString& dir)
+{
+    if (const QString reason = TSer2NetProcess::MissingReason(); !reason.isEmpty()) {
+        std::printf("Receive over the network: skipped, %s\n", qPrintable(reason));
+        return;
+    }
+    TSimProcess direct;
+    TSimProcess behindRaw;
+    TSimProcess behindTelnet;
+    TSer2NetProcess ser2net;
+    if (!direct.Start(dir, 1, {"--quiet", "--pace"}) || !behindRaw.Start(dir, 2, {"--quiet", "--pace"}) ||
+        !behindTelnet.Start(dir, 3, {"--quiet", "--pace"}) ||
+        !ser2net.Start(dir, {{behindRaw.LinkPath(), false}, {behindTelnet.LinkPath(), true}})) {
+        std::printf("Receive over the network: could not start the simulators and ser2net\n");
+        return;
+    }
+    const double base = BestReceive(TPortAddress::Com(1));
+    std::printf("Receive paced, pseudo-terminal directly: %8.1f ms\n", base);
+    for (int i = 0; i < 2; ++i) {
+        const double ms = BestReceive(*TPortAddress::Parse(ser2net.Address(i)));
+        std::printf("Receive paced, %-27s %8.1f ms, %.3f times the direct one\n",
+                    qPrintable(ser2net.Address(i) + ":"), ms, ms / base);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -109,9 +158,13 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     qputenv("ORVANTIS_PORT_DIR", dir.path().toLocal8Bit());
-    DetectOn(dir.path(), 1);
-    DetectOn(dir.path(), 40);
-    Transfers(dir.path(), false);
-    Transfers(dir.path(), true);
+    // --network: only the Receives over ser2net beside the direct one.
+    if (!app.arguments().contains(QStringLiteral("--network"))) {
+        DetectOn(dir.path(), 1);
+        DetectOn(dir.path(), 40);
+        Transfers(dir.path(), false);
+        Transfers(dir.path(), true);
+    }
+    NetworkReceive(dir.path());
     return 0;
 }

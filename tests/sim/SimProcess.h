@@ -21,6 +21,8 @@ public:
     bool Stop();
     QString LinkPath() const { return FLinkPath; }
     QByteArray Output() { return FOutput += FProcess.readAllStandardOutput(); }
+    // Waits at most ms for more output; false when none came.
+    bool WaitForOutput(int ms) { return FProcess.waitForReadyRead(ms); }
 
 private:
     QProcess FProcess;

@@ -108,8 +108,12 @@ bool TTerminal::OpenPort()
     FPort = FAddress && FDeviceFactory ? FDeviceFactory() : nullptr;
     if (!FPort || !FPort->Open(*FAddress)) {
         const int error = FPort ? FPort->ErrorNumber() : ENOENT;
+        // A network port fails for many reasons: the system's words say which.
+        const QString reason = FPort && FAddress->Kind() != TPortAddress::TKind::Com
+                                   ? QStringLiteral(" (%1)").arg(FPort->ErrorString())
+                                   : QString();
         FPort.reset();
-        ReportError(QStringLiteral("[%1] In CreateFile").arg(FComPort), error);
+        ReportError(QStringLiteral("[%1] In CreateFile%2").arg(FComPort, reason), error);
         return false;
     }
     // The link's line settings, flow control off (neither RTS/CTS nor

@@ -5,6 +5,7 @@
 #include "FakeDevices.h"
 #include "MemoryConsole.h"
 #include "PtyPeer.h"
+#include "Ser2NetProcess.h"
 #include "ScriptedPrompter.h"
 #include "Terminal.h"
 #include "TerminalTestSupport.h"
@@ -323,4 +324,35 @@ TEST(TerminalRunConsole, ConsoleThatCannotOpenFailsTheRun)
     }
     EXPECT_EQ(log, QStringList(QStringLiteral("In AllocConsole -> Error number: %1").arg(ENODEV)));
     EXPECT_TRUE(settings.Stored().isEmpty());
+}
+
+// Ports that ser2net serves, raw TCP and RFC 2217: keys out and bytes in,
+// 0xFF among them (Telnet doubles it on the way), and the address kept whole
+// for the next run.
+TEST_F(TerminalRun, NetworkPortsCarryBytesBothWaysWith0xFF)
+{
+    if (const QString reason = TSer2NetProcess::MissingReason(); !reason.isEmpty()) GTEST_SKIP() << reason.toStdString();
+    TPtyPeer rawPeer(Ports, 3);
+    TPtyPeer telnetPeer(Ports, 4);
+    TSer2NetProcess ser2net;
+    ASSERT_TRUE(ser2net.Start(Ports.Path(), {{Ports.Path() + "/COM3", false}, {Ports.Path() + "/COM4", true}}));
+    for (const auto& [i, peer] : {std::pair{0, &rawPeer}, std::pair{1, &telnetPeer}}) {
+        Settings.Store(QStringLiteral("bHex"), 1);
+        Make(true, ser2net.Address(i));
+        TScript script;
+        script.Then([this] { return Console.IsOpen(); })
+            .Do(Type('A'))
+            .Do(Type(0xFF))
+            .Do(Type('\r'))
+            .Then(PeerGot(*peer, "A\xFF\r"))
+            .Do([peer] { peer->Write("\xFF" "B"); })
+            .Then([this] { return Row(6).contains(QStringLiteral("B42.")); })
+            .Do(Type('q', true));
+        EXPECT_TRUE(RunWith(script));
+        // The byte itself, then its value: once, not doubled.
+        EXPECT_EQ(Row(6).mid(1, 8), QStringLiteral("FF.B42. "));
+        EXPECT_TRUE(Log.isEmpty()) << Log.join(QLatin1Char('\n')).toStdString();
+        Terminal.reset();
+        EXPECT_TRUE(Settings.Stored().contains("ComPort=" + ser2net.Address(i))) << Settings.Stored().join(' ').toStdString();
+    }
 }
