@@ -16,90 +16,8 @@
         <translation>detect, send, receive: todos los instrumentos a la vez, uno por puerto.</translation>
     </message>
     <message>
-        <source>with --all: only these ports, e.g. COM2,COM5-COM9.</source>
-        <translation>con --all: solo estos puertos, p. ej. COM2,COM5-COM9.</translation>
-    </message>
-    <message>
         <source>command</source>
         <translation>comando</translation>
-    </message>
-    <message>
-        <source>Prepares and converts Orvantis+ project files (.pro) without the window.
-
-Commands:
-  new OUT.pro             a new project with the factory defaults, saved as OUT.pro
-  resave IN.pro OUT.pro   opens IN.pro and saves it as OUT.pro
-  points export IN.pro OUT.csv
-                          writes the detection points of IN.pro as CSV
-  points import IN.pro POINTS.csv OUT.pro
-                          IN.pro with the points of POINTS.csv, saved as OUT.pro
-                          (nothing is written unless every row passes the checks)
-  plans                   lists the channel plans: built in, and ~/.local/share/orvantis/plans/*.csv
-  plans show ID           every channel of plan ID with its centre in kHz, as a plan file
-  points plan IN.pro ID CHANNELS OUT.pro [--first N] [--names PATTERN] [--dvb-t2]
-                          IN.pro with points from N on (1) set to channels of plan ID
-                          (21-48,50), named by PATTERN ({n} is the channel), saved as OUT.pro
-  bands plan IN.pro BAND ID FIRST LAST OUT.pro
-                          IN.pro with scan band BAND (1-4) from channel FIRST to LAST of plan ID
-  ports                   lists COM1 to COM40 and the devices they stand for
-  detect                  looks for the instrument on COM1 to COM40 (exit 0 when found)
-  detect --all            tries every port and prints one line per instrument that answered
-  receive OUT.pro         reads the instrument&apos;s settings and saves them as OUT.pro
-                          (nothing is written unless every record was read)
-  receive --all DIR       reads every instrument at once, each into DIR/&lt;name&gt;-&lt;port&gt;.pro
-  send IN.pro             writes IN.pro into the instrument (exit 0 when every line was taken);
-                          the instrument&apos;s settings are first backed up (see --no-backup)
-  send --all IN.pro       writes IN.pro into every instrument at once, each backed up first;
-                          a table of the instruments at the end (exit 0 when all took it)
-  send --changed IN.pro   writes only the records that differ from what the instrument holds
-                          (also with --all); when none differs nothing is written
-  backups [list]          the backups of the backups folder (or --backup-dir), newest first
-  backups diff A.pro B.pro
-                          the settings that differ between two backups, as diff
-  restore BACKUP.pro      sends a backup back, with a backup of the instrument first; into
-                          another instrument than its own only with --force
-  verify IN.pro           reads the instrument and compares it with IN.pro (exit 0 when the same)
-  show IN.pro             the whole project in words
-  diff A.pro B.pro        the settings that differ between two projects (exit 0 when none)
-  term [COMn]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)</source>
-        <translation>Prepara y convierte archivos de proyecto de Orvantis+ (.pro) sin la ventana.
-
-Comandos:
-  new OUT.pro             un proyecto nuevo con los valores de fábrica, guardado como OUT.pro
-  resave IN.pro OUT.pro   abre IN.pro y lo guarda como OUT.pro
-  points export IN.pro OUT.csv
-                          escribe los puntos de detección de IN.pro en CSV
-  points import IN.pro POINTS.csv OUT.pro
-                          IN.pro con los puntos de POINTS.csv, guardado como OUT.pro
-                          (no se escribe nada salvo que todas las filas pasen las comprobaciones)
-  plans                   lista los planes de canales: los incorporados y ~/.local/share/orvantis/plans/*.csv
-  plans show ID           todos los canales del plan ID con su frecuencia central en kHz, como archivo de plan
-  points plan IN.pro ID CHANNELS OUT.pro [--first N] [--names PATTERN] [--dvb-t2]
-                          IN.pro con los puntos desde N (1) en los canales CHANNELS del plan ID
-                          (21-48,50), con nombres según PATTERN ({n} es el canal), guardado como OUT.pro
-  bands plan IN.pro BAND ID FIRST LAST OUT.pro
-                          IN.pro con la banda de barrido BAND (1-4) del canal FIRST al LAST del plan ID
-  ports                   lista COM1 a COM40 y los dispositivos que representan
-  detect                  busca el instrumento en COM1 a COM40 (salida 0 si lo encuentra)
-  detect --all            prueba todos los puertos e imprime una línea por instrumento que respondió
-  receive OUT.pro         lee los ajustes del instrumento y los guarda como OUT.pro
-                          (no se escribe nada salvo que se hayan leído todos los registros)
-  receive --all DIR       lee todos los instrumentos a la vez, cada uno en DIR/&lt;nombre&gt;-&lt;puerto&gt;.pro
-  send IN.pro             escribe IN.pro en el instrumento (salida 0 si aceptó todas las líneas);
-                          antes se hace una copia de seguridad de sus ajustes (ver --no-backup)
-  send --all IN.pro       escribe IN.pro en todos los instrumentos a la vez, cada uno con copia previa;
-                          una tabla de los instrumentos al final (salida 0 si todos lo aceptaron)
-  send --changed IN.pro   escribe solo los registros que difieren de lo que tiene el instrumento
-                          (también con --all); si ninguno difiere no se escribe nada
-  backups [list]          las copias de seguridad de la carpeta (o --backup-dir), la más reciente primero
-  backups diff A.pro B.pro
-                          los ajustes que difieren entre dos copias de seguridad, como diff
-  restore BACKUP.pro      devuelve una copia de seguridad al instrumento, con copia previa de este;
-                          a un instrumento distinto del suyo solo con --force
-  verify IN.pro           lee el instrumento y lo compara con IN.pro (salida 0 si son iguales)
-  show IN.pro             el proyecto completo en palabras
-  diff A.pro B.pro        los ajustes que difieren entre dos proyectos (salida 0 si ninguno)
-  term [COMn]             el terminal serie en este terminal de texto (Alt+H: ayuda, Alt+Q: salir)</translation>
     </message>
     <message>
         <source>send, restore, resave, points, verify, show, diff: take a project that did not load whole (the settings after the line that stopped it at their defaults).</source>
@@ -136,6 +54,102 @@ Comandos:
     <message>
         <source>new, resave, show, diff, points, plans, bands, ports, detect, receive, send, verify, backups, restore or term</source>
         <translation>new, resave, show, diff, points, plans, bands, ports, detect, receive, send, verify, backups, restore o term</translation>
+    </message>
+    <message>
+        <source>Prepares and converts Orvantis+ project files (.pro) without the window.
+
+Commands:
+  new OUT.pro             a new project with the factory defaults, saved as OUT.pro
+  resave IN.pro OUT.pro   opens IN.pro and saves it as OUT.pro
+  points export IN.pro OUT.csv
+                          writes the detection points of IN.pro as CSV
+  points import IN.pro POINTS.csv OUT.pro
+                          IN.pro with the points of POINTS.csv, saved as OUT.pro
+                          (nothing is written unless every row passes the checks)
+  plans                   lists the channel plans: built in, and ~/.local/share/orvantis/plans/*.csv
+  plans show ID           every channel of plan ID with its centre in kHz, as a plan file
+  points plan IN.pro ID CHANNELS OUT.pro [--first N] [--names PATTERN] [--dvb-t2]
+                          IN.pro with points from N on (1) set to channels of plan ID
+                          (21-48,50), named by PATTERN ({n} is the channel), saved as OUT.pro
+  bands plan IN.pro BAND ID FIRST LAST OUT.pro
+                          IN.pro with scan band BAND (1-4) from channel FIRST to LAST of plan ID
+  ports                   lists COM1 to COM40 and the devices they stand for
+  detect                  looks for the instrument on COM1 to COM40, or on --port (exit 0 when found)
+  detect --all            tries every port and prints one line per instrument that answered
+  receive OUT.pro         reads the instrument&apos;s settings and saves them as OUT.pro
+                          (nothing is written unless every record was read)
+  receive --all DIR       reads every instrument at once, each into DIR/&lt;name&gt;-&lt;port&gt;.pro
+  send IN.pro             writes IN.pro into the instrument (exit 0 when every line was taken);
+                          the instrument&apos;s settings are first backed up (see --no-backup)
+  send --all IN.pro       writes IN.pro into every instrument at once, each backed up first;
+                          a table of the instruments at the end (exit 0 when all took it)
+  send --changed IN.pro   writes only the records that differ from what the instrument holds
+                          (also with --all); when none differs nothing is written
+  backups [list]          the backups of the backups folder (or --backup-dir), newest first
+  backups diff A.pro B.pro
+                          the settings that differ between two backups, as diff
+  restore BACKUP.pro      sends a backup back, with a backup of the instrument first; into
+                          another instrument than its own only with --force
+  verify IN.pro           reads the instrument and compares it with IN.pro (exit 0 when the same)
+  show IN.pro             the whole project in words
+  diff A.pro B.pro        the settings that differ between two projects (exit 0 when none)
+  term [PORT]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)
+
+Ports: COM1 to COM40, or a serial port that another machine serves with ser2net:
+  tcp://HOST:PORT         raw TCP (the line settings are the server&apos;s)
+  rfc2217://HOST:PORT     Telnet with RFC 2217 (the program sets 115200 8N1)
+Both carry the instrument&apos;s traffic unencrypted and without authentication.</source>
+        <translation>Prepara y convierte archivos de proyecto de Orvantis+ (.pro) sin la ventana.
+
+Comandos:
+  new OUT.pro             un proyecto nuevo con los valores de fábrica, guardado como OUT.pro
+  resave IN.pro OUT.pro   abre IN.pro y lo guarda como OUT.pro
+  points export IN.pro OUT.csv
+                          escribe los puntos de detección de IN.pro en CSV
+  points import IN.pro POINTS.csv OUT.pro
+                          IN.pro con los puntos de POINTS.csv, guardado como OUT.pro
+                          (no se escribe nada salvo que todas las filas pasen las comprobaciones)
+  plans                   lista los planes de canales: los incorporados y ~/.local/share/orvantis/plans/*.csv
+  plans show ID           todos los canales del plan ID con su frecuencia central en kHz, como archivo de plan
+  points plan IN.pro ID CHANNELS OUT.pro [--first N] [--names PATTERN] [--dvb-t2]
+                          IN.pro con los puntos desde N (1) en los canales CHANNELS del plan ID
+                          (21-48,50), con nombres según PATTERN ({n} es el canal), guardado como OUT.pro
+  bands plan IN.pro BAND ID FIRST LAST OUT.pro
+                          IN.pro con la banda de barrido BAND (1-4) del canal FIRST al LAST del plan ID
+  ports                   lista COM1 a COM40 y los dispositivos que representan
+  detect                  busca el instrumento en COM1 a COM40, o en --port (salida 0 si lo encuentra)
+  detect --all            prueba todos los puertos e imprime una línea por instrumento que respondió
+  receive OUT.pro         lee los ajustes del instrumento y los guarda como OUT.pro
+                          (no se escribe nada salvo que se hayan leído todos los registros)
+  receive --all DIR       lee todos los instrumentos a la vez, cada uno en DIR/&lt;nombre&gt;-&lt;puerto&gt;.pro
+  send IN.pro             escribe IN.pro en el instrumento (salida 0 si aceptó todas las líneas);
+                          antes se hace una copia de seguridad de sus ajustes (ver --no-backup)
+  send --all IN.pro       escribe IN.pro en todos los instrumentos a la vez, cada uno con copia previa;
+                          una tabla de los instrumentos al final (salida 0 si todos lo aceptaron)
+  send --changed IN.pro   escribe solo los registros que difieren de lo que tiene el instrumento
+                          (también con --all); si ninguno difiere no se escribe nada
+  backups [list]          las copias de seguridad de la carpeta (o --backup-dir), la más reciente primero
+  backups diff A.pro B.pro
+                          los ajustes que difieren entre dos copias de seguridad, como diff
+  restore BACKUP.pro      devuelve una copia de seguridad al instrumento, con copia previa de este;
+                          a un instrumento distinto del suyo solo con --force
+  verify IN.pro           lee el instrumento y lo compara con IN.pro (salida 0 si son iguales)
+  show IN.pro             el proyecto completo en palabras
+  diff A.pro B.pro        los ajustes que difieren entre dos proyectos (salida 0 si ninguno)
+  term [PORT]             el terminal serie en este terminal de texto (Alt+H: ayuda, Alt+Q: salir)
+
+Puertos: COM1 a COM40, o un puerto serie que otra máquina sirve con ser2net:
+  tcp://HOST:PORT         TCP en bruto (los ajustes de la línea son los del servidor)
+  rfc2217://HOST:PORT     Telnet con RFC 2217 (el programa fija 115200 8N1)
+Ambos llevan el tráfico del instrumento sin cifrar y sin autenticación.</translation>
+    </message>
+    <message>
+        <source>detect, receive, send, verify: look for the instrument on this port alone, e.g. COM3 or tcp://bench1:3001.</source>
+        <translation>detect, receive, send, verify: busca el instrumento solo en este puerto, p. ej. COM3 o tcp://bench1:3001.</translation>
+    </message>
+    <message>
+        <source>with --all: only these ports, e.g. COM2,COM5-COM9,tcp://bench1:3001.</source>
+        <translation>con --all: solo estos puertos, p. ej. COM2,COM5-COM9,tcp://bench1:3001.</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1101,14 @@ Send it into this instrument all the same?</source>
 
 ¿Enviarla a este instrumento de todos modos?</translation>
     </message>
+    <message>
+        <source>&amp;Network Ports...</source>
+        <translation>&amp;Puertos de red...</translation>
+    </message>
+    <message>
+        <source>Serial ports served over the network</source>
+        <translation>Puertos serie servidos por la red</translation>
+    </message>
 </context>
 <context>
     <name>orvantis::TMessEditDlg</name>
@@ -1125,6 +1147,53 @@ Send it into this instrument all the same?</source>
     <message>
         <source>edited:</source>
         <translation>editado:</translation>
+    </message>
+</context>
+<context>
+    <name>orvantis::TNetworkPortsDlg</name>
+    <message>
+        <source>Network Ports</source>
+        <translation>Puertos de red</translation>
+    </message>
+    <message>
+        <source>Serial ports that another machine serves over the network with ser2net. Detect tries them after COM1 to COM40.</source>
+        <translation>Puertos serie que otra máquina sirve por la red con ser2net. El comando Detectar los prueba después de COM1 a COM40.</translation>
+    </message>
+    <message>
+        <source>tcp://bench1:3001 or rfc2217://bench1:3002</source>
+        <translation>tcp://banco1:3001 o rfc2217://banco1:3002</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Terminal</source>
+        <translation>Terminal &amp;serie</translation>
+    </message>
+    <message>
+        <source>Open the terminal on the selected port</source>
+        <translation>Abrir el terminal serie en el puerto seleccionado</translation>
+    </message>
+    <message>
+        <source>Both kinds carry the instrument&apos;s traffic unencrypted and without a password: serve them on 127.0.0.1 and reach another machine through an SSH tunnel.</source>
+        <translation>Ambos tipos llevan el tráfico del instrumento sin cifrar y sin contraseña: sírvalos en 127.0.0.1 y llegue a otra máquina por un túnel SSH.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no network port: give tcp://HOST:PORT or rfc2217://HOST:PORT.</source>
+        <translation>&quot;%1&quot; no es un puerto de red: indique tcp://HOST:PUERTO o rfc2217://HOST:PUERTO.</translation>
+    </message>
+    <message>
+        <source>Network port address</source>
+        <translation>Dirección del puerto de red</translation>
+    </message>
+    <message>
+        <source>Network ports</source>
+        <translation>Puertos de red</translation>
     </message>
 </context>
 <context>

@@ -16,90 +16,8 @@
         <translation>detect, send, receive: todos os instrumentos de uma vez, um por porta.</translation>
     </message>
     <message>
-        <source>with --all: only these ports, e.g. COM2,COM5-COM9.</source>
-        <translation>com --all: somente estas portas, p. ex. COM2,COM5-COM9.</translation>
-    </message>
-    <message>
         <source>command</source>
         <translation>comando</translation>
-    </message>
-    <message>
-        <source>Prepares and converts Orvantis+ project files (.pro) without the window.
-
-Commands:
-  new OUT.pro             a new project with the factory defaults, saved as OUT.pro
-  resave IN.pro OUT.pro   opens IN.pro and saves it as OUT.pro
-  points export IN.pro OUT.csv
-                          writes the detection points of IN.pro as CSV
-  points import IN.pro POINTS.csv OUT.pro
-                          IN.pro with the points of POINTS.csv, saved as OUT.pro
-                          (nothing is written unless every row passes the checks)
-  plans                   lists the channel plans: built in, and ~/.local/share/orvantis/plans/*.csv
-  plans show ID           every channel of plan ID with its centre in kHz, as a plan file
-  points plan IN.pro ID CHANNELS OUT.pro [--first N] [--names PATTERN] [--dvb-t2]
-                          IN.pro with points from N on (1) set to channels of plan ID
-                          (21-48,50), named by PATTERN ({n} is the channel), saved as OUT.pro
-  bands plan IN.pro BAND ID FIRST LAST OUT.pro
-                          IN.pro with scan band BAND (1-4) from channel FIRST to LAST of plan ID
-  ports                   lists COM1 to COM40 and the devices they stand for
-  detect                  looks for the instrument on COM1 to COM40 (exit 0 when found)
-  detect --all            tries every port and prints one line per instrument that answered
-  receive OUT.pro         reads the instrument&apos;s settings and saves them as OUT.pro
-                          (nothing is written unless every record was read)
-  receive --all DIR       reads every instrument at once, each into DIR/&lt;name&gt;-&lt;port&gt;.pro
-  send IN.pro             writes IN.pro into the instrument (exit 0 when every line was taken);
-                          the instrument&apos;s settings are first backed up (see --no-backup)
-  send --all IN.pro       writes IN.pro into every instrument at once, each backed up first;
-                          a table of the instruments at the end (exit 0 when all took it)
-  send --changed IN.pro   writes only the records that differ from what the instrument holds
-                          (also with --all); when none differs nothing is written
-  backups [list]          the backups of the backups folder (or --backup-dir), newest first
-  backups diff A.pro B.pro
-                          the settings that differ between two backups, as diff
-  restore BACKUP.pro      sends a backup back, with a backup of the instrument first; into
-                          another instrument than its own only with --force
-  verify IN.pro           reads the instrument and compares it with IN.pro (exit 0 when the same)
-  show IN.pro             the whole project in words
-  diff A.pro B.pro        the settings that differ between two projects (exit 0 when none)
-  term [COMn]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)</source>
-        <translation>Prepara e converte arquivos de projeto do Orvantis+ (.pro) sem a janela.
-
-Comandos:
-  new OUT.pro             um projeto novo com os valores de fábrica, salvo como OUT.pro
-  resave IN.pro OUT.pro   abre IN.pro e o salva como OUT.pro
-  points export IN.pro OUT.csv
-                          grava os pontos de detecção de IN.pro em CSV
-  points import IN.pro POINTS.csv OUT.pro
-                          IN.pro com os pontos de POINTS.csv, salvo como OUT.pro
-                          (nada é gravado a menos que todas as linhas passem nas verificações)
-  plans                   lista os planos de canais: os embutidos e ~/.local/share/orvantis/plans/*.csv
-  plans show ID           todos os canais do plano ID com a frequência central em kHz, como arquivo de plano
-  points plan IN.pro ID CHANNELS OUT.pro [--first N] [--names PATTERN] [--dvb-t2]
-                          IN.pro com os pontos a partir de N (1) nos canais CHANNELS do plano ID
-                          (21-48,50), com os nomes de PATTERN ({n} é o canal), salvo como OUT.pro
-  bands plan IN.pro BAND ID FIRST LAST OUT.pro
-                          IN.pro com a banda de varredura BAND (1-4) do canal FIRST ao LAST do plano ID
-  ports                   lista COM1 a COM40 e os dispositivos que eles representam
-  detect                  procura o instrumento em COM1 a COM40 (saída 0 quando encontrado)
-  detect --all            tenta todas as portas e imprime uma linha por instrumento que respondeu
-  receive OUT.pro         lê as configurações do instrumento e as salva como OUT.pro
-                          (nada é gravado a menos que todos os registros tenham sido lidos)
-  receive --all DIR       lê todos os instrumentos de uma vez, cada um em DIR/&lt;nome&gt;-&lt;porta&gt;.pro
-  send IN.pro             grava IN.pro no instrumento (saída 0 quando todas as linhas foram aceitas);
-                          antes, é feito um backup das configurações do instrumento (veja --no-backup)
-  send --all IN.pro       grava IN.pro em todos os instrumentos de uma vez, cada um com backup antes;
-                          uma tabela dos instrumentos no final (saída 0 quando todos aceitaram)
-  send --changed IN.pro   grava somente os registros que diferem do que o instrumento tem
-                          (também com --all); quando nenhum difere, nada é gravado
-  backups [list]          os backups da pasta de backups (ou --backup-dir), do mais recente ao mais antigo
-  backups diff A.pro B.pro
-                          as configurações que diferem entre dois backups, como o diff
-  restore BACKUP.pro      envia um backup de volta, com um backup do instrumento antes; para um
-                          instrumento que não seja o seu somente com --force
-  verify IN.pro           lê o instrumento e o compara com IN.pro (saída 0 quando iguais)
-  show IN.pro             o projeto inteiro em palavras
-  diff A.pro B.pro        as configurações que diferem entre dois projetos (saída 0 quando nenhuma)
-  term [COMn]             o terminal serial neste terminal de texto (Alt+H: ajuda, Alt+Q: sair)</translation>
     </message>
     <message>
         <source>send, restore, resave, points, verify, show, diff: take a project that did not load whole (the settings after the line that stopped it at their defaults).</source>
@@ -136,6 +54,102 @@ Comandos:
     <message>
         <source>new, resave, show, diff, points, plans, bands, ports, detect, receive, send, verify, backups, restore or term</source>
         <translation>new, resave, show, diff, points, plans, bands, ports, detect, receive, send, verify, backups, restore ou term</translation>
+    </message>
+    <message>
+        <source>Prepares and converts Orvantis+ project files (.pro) without the window.
+
+Commands:
+  new OUT.pro             a new project with the factory defaults, saved as OUT.pro
+  resave IN.pro OUT.pro   opens IN.pro and saves it as OUT.pro
+  points export IN.pro OUT.csv
+                          writes the detection points of IN.pro as CSV
+  points import IN.pro POINTS.csv OUT.pro
+                          IN.pro with the points of POINTS.csv, saved as OUT.pro
+                          (nothing is written unless every row passes the checks)
+  plans                   lists the channel plans: built in, and ~/.local/share/orvantis/plans/*.csv
+  plans show ID           every channel of plan ID with its centre in kHz, as a plan file
+  points plan IN.pro ID CHANNELS OUT.pro [--first N] [--names PATTERN] [--dvb-t2]
+                          IN.pro with points from N on (1) set to channels of plan ID
+                          (21-48,50), named by PATTERN ({n} is the channel), saved as OUT.pro
+  bands plan IN.pro BAND ID FIRST LAST OUT.pro
+                          IN.pro with scan band BAND (1-4) from channel FIRST to LAST of plan ID
+  ports                   lists COM1 to COM40 and the devices they stand for
+  detect                  looks for the instrument on COM1 to COM40, or on --port (exit 0 when found)
+  detect --all            tries every port and prints one line per instrument that answered
+  receive OUT.pro         reads the instrument&apos;s settings and saves them as OUT.pro
+                          (nothing is written unless every record was read)
+  receive --all DIR       reads every instrument at once, each into DIR/&lt;name&gt;-&lt;port&gt;.pro
+  send IN.pro             writes IN.pro into the instrument (exit 0 when every line was taken);
+                          the instrument&apos;s settings are first backed up (see --no-backup)
+  send --all IN.pro       writes IN.pro into every instrument at once, each backed up first;
+                          a table of the instruments at the end (exit 0 when all took it)
+  send --changed IN.pro   writes only the records that differ from what the instrument holds
+                          (also with --all); when none differs nothing is written
+  backups [list]          the backups of the backups folder (or --backup-dir), newest first
+  backups diff A.pro B.pro
+                          the settings that differ between two backups, as diff
+  restore BACKUP.pro      sends a backup back, with a backup of the instrument first; into
+                          another instrument than its own only with --force
+  verify IN.pro           reads the instrument and compares it with IN.pro (exit 0 when the same)
+  show IN.pro             the whole project in words
+  diff A.pro B.pro        the settings that differ between two projects (exit 0 when none)
+  term [PORT]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)
+
+Ports: COM1 to COM40, or a serial port that another machine serves with ser2net:
+  tcp://HOST:PORT         raw TCP (the line settings are the server&apos;s)
+  rfc2217://HOST:PORT     Telnet with RFC 2217 (the program sets 115200 8N1)
+Both carry the instrument&apos;s traffic unencrypted and without authentication.</source>
+        <translation>Prepara e converte arquivos de projeto do Orvantis+ (.pro) sem a janela.
+
+Comandos:
+  new OUT.pro             um projeto novo com os valores de fábrica, salvo como OUT.pro
+  resave IN.pro OUT.pro   abre IN.pro e o salva como OUT.pro
+  points export IN.pro OUT.csv
+                          grava os pontos de detecção de IN.pro em CSV
+  points import IN.pro POINTS.csv OUT.pro
+                          IN.pro com os pontos de POINTS.csv, salvo como OUT.pro
+                          (nada é gravado a menos que todas as linhas passem nas verificações)
+  plans                   lista os planos de canais: os embutidos e ~/.local/share/orvantis/plans/*.csv
+  plans show ID           todos os canais do plano ID com a frequência central em kHz, como arquivo de plano
+  points plan IN.pro ID CHANNELS OUT.pro [--first N] [--names PATTERN] [--dvb-t2]
+                          IN.pro com os pontos a partir de N (1) nos canais CHANNELS do plano ID
+                          (21-48,50), com os nomes de PATTERN ({n} é o canal), salvo como OUT.pro
+  bands plan IN.pro BAND ID FIRST LAST OUT.pro
+                          IN.pro com a banda de varredura BAND (1-4) do canal FIRST ao LAST do plano ID
+  ports                   lista COM1 a COM40 e os dispositivos que eles representam
+  detect                  procura o instrumento em COM1 a COM40, ou em --port (saída 0 quando encontrado)
+  detect --all            tenta todas as portas e imprime uma linha por instrumento que respondeu
+  receive OUT.pro         lê as configurações do instrumento e as salva como OUT.pro
+                          (nada é gravado a menos que todos os registros tenham sido lidos)
+  receive --all DIR       lê todos os instrumentos de uma vez, cada um em DIR/&lt;nome&gt;-&lt;porta&gt;.pro
+  send IN.pro             grava IN.pro no instrumento (saída 0 quando todas as linhas foram aceitas);
+                          antes, é feito um backup das configurações do instrumento (veja --no-backup)
+  send --all IN.pro       grava IN.pro em todos os instrumentos de uma vez, cada um com backup antes;
+                          uma tabela dos instrumentos no final (saída 0 quando todos aceitaram)
+  send --changed IN.pro   grava somente os registros que diferem do que o instrumento tem
+                          (também com --all); quando nenhum difere, nada é gravado
+  backups [list]          os backups da pasta de backups (ou --backup-dir), do mais recente ao mais antigo
+  backups diff A.pro B.pro
+                          as configurações que diferem entre dois backups, como o diff
+  restore BACKUP.pro      envia um backup de volta, com um backup do instrumento antes; para um
+                          instrumento que não seja o seu somente com --force
+  verify IN.pro           lê o instrumento e o compara com IN.pro (saída 0 quando iguais)
+  show IN.pro             o projeto inteiro em palavras
+  diff A.pro B.pro        as configurações que diferem entre dois projetos (saída 0 quando nenhuma)
+  term [PORT]             o terminal serial neste terminal de texto (Alt+H: ajuda, Alt+Q: sair)
+
+Portas: COM1 a COM40, ou uma porta serial que outra máquina serve com o ser2net:
+  tcp://HOST:PORT         TCP puro (as configurações da linha são as do servidor)
+  rfc2217://HOST:PORT     Telnet com RFC 2217 (o programa define 115200 8N1)
+As duas levam o tráfego do instrumento sem criptografia e sem autenticação.</translation>
+    </message>
+    <message>
+        <source>detect, receive, send, verify: look for the instrument on this port alone, e.g. COM3 or tcp://bench1:3001.</source>
+        <translation>detect, receive, send, verify: procura o instrumento somente nesta porta, p. ex. COM3 ou tcp://bench1:3001.</translation>
+    </message>
+    <message>
+        <source>with --all: only these ports, e.g. COM2,COM5-COM9,tcp://bench1:3001.</source>
+        <translation>com --all: somente estas portas, p. ex. COM2,COM5-COM9,tcp://bench1:3001.</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1101,14 @@ Send it into this instrument all the same?</source>
 
 Enviá-lo para este instrumento mesmo assim?</translation>
     </message>
+    <message>
+        <source>&amp;Network Ports...</source>
+        <translation>&amp;Portas de rede...</translation>
+    </message>
+    <message>
+        <source>Serial ports served over the network</source>
+        <translation>Portas seriais servidas pela rede</translation>
+    </message>
 </context>
 <context>
     <name>orvantis::TMessEditDlg</name>
@@ -1125,6 +1147,53 @@ Enviá-lo para este instrumento mesmo assim?</translation>
     <message>
         <source>edited:</source>
         <translation>editada:</translation>
+    </message>
+</context>
+<context>
+    <name>orvantis::TNetworkPortsDlg</name>
+    <message>
+        <source>Network Ports</source>
+        <translation>Portas de rede</translation>
+    </message>
+    <message>
+        <source>Serial ports that another machine serves over the network with ser2net. Detect tries them after COM1 to COM40.</source>
+        <translation>Portas seriais que outra máquina serve pela rede com o ser2net. O comando Detectar as testa depois de COM1 a COM40.</translation>
+    </message>
+    <message>
+        <source>tcp://bench1:3001 or rfc2217://bench1:3002</source>
+        <translation>tcp://bancada1:3001 ou rfc2217://bancada1:3002</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Adicionar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>&amp;Terminal</source>
+        <translation>Terminal &amp;serial</translation>
+    </message>
+    <message>
+        <source>Open the terminal on the selected port</source>
+        <translation>Abrir o terminal serial na porta selecionada</translation>
+    </message>
+    <message>
+        <source>Both kinds carry the instrument&apos;s traffic unencrypted and without a password: serve them on 127.0.0.1 and reach another machine through an SSH tunnel.</source>
+        <translation>Os dois tipos levam o tráfego do instrumento sem criptografia e sem senha: sirva-os em 127.0.0.1 e chegue a outra máquina por um túnel SSH.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no network port: give tcp://HOST:PORT or rfc2217://HOST:PORT.</source>
+        <translation>&quot;%1&quot; não é uma porta de rede: indique tcp://HOST:PORTA ou rfc2217://HOST:PORTA.</translation>
+    </message>
+    <message>
+        <source>Network port address</source>
+        <translation>Endereço da porta de rede</translation>
+    </message>
+    <message>
+        <source>Network ports</source>
+        <translation>Portas de rede</translation>
     </message>
 </context>
 <context>

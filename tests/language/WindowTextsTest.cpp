@@ -11,6 +11,7 @@
 #include "FindDlg.h"
 #include "MainForm.h"
 #include "MessEditDlg.h"
+#include "NetworkPortsDlg.h"
 #include "PasswordDlg.h"
 #include "PlanFillDlg.h"
 #include "PointListDlg.h"
@@ -75,7 +76,8 @@ struct TWindows {
                &Console.Window(),
                new TChannelPlansDlg(project, &Form),
                new TPlanFillDlg(project.GetProfile(), {}, 1, &Form),
-               new TBackupsDlg(Prompter, BackupFolder.path(), &project.GetProfile(), &Form)};
+               new TBackupsDlg(Prompter, BackupFolder.path(), &project.GetProfile(), &Form),
+               new TNetworkPortsDlg(&Form)};
         for (QWidget* window : All) window->show();
     }
 };
