@@ -30,7 +30,7 @@ QStringList BandTexts(const TScanBand& band)
                         : QCoreApplication::translate("orvantis::TChannelPlansDlg", "no")};
 }
 
-// The configuration editor's names of a band's fields.
+// A band's fields, by the configuration editor's names where it has them.
 constexpr const char* BandFieldNames[] = {
     QT_TRANSLATE_NOOP("orvantis::TChannelPlansDlg", "Start Freq"), QT_TRANSLATE_NOOP("orvantis::TChannelPlansDlg", "End Freq"),
     QT_TRANSLATE_NOOP("orvantis::TChannelPlansDlg", "STEP SCAN"), QT_TRANSLATE_NOOP("orvantis::TChannelPlansDlg", "First channel"),
