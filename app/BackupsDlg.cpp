@@ -72,6 +72,7 @@ TBackupsDlg::TBackupsDlg(IPrompter& prompter, QString folder, const TProfile* pr
 
     BackupsTree = new QTreeWidget(this);
     BackupsTree->setObjectName(QStringLiteral("BackupsTree"));
+    BackupsTree->setAccessibleName(tr("Backups"));
     BackupsTree->setColumnCount(ColumnCount);
     BackupsTree->setHeaderLabels({tr("Instrument"), tr("Port"), tr("Taken"), tr("Points in use")});
     BackupsTree->setRootIsDecorated(false);

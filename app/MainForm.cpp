@@ -139,16 +139,9 @@ void TMainForm::CreateActions()
     backUp->setChecked(FSettings.BackUpBeforeSend());
     connect(backUp, &QAction::toggled, this, [this](bool on) { FSettings.SetBackUpBeforeSend(on); });
     QAction* changes = Action(TCommand::ToolsSendChanges);
-    changes->setText(tr("Send Only C&hanges"));
-    changes->setToolTip(tr("Write only the records that differ from what the equipment holds"));
-    changes->setStatusTip(changes->toolTip());
     changes->setCheckable(true);
     changes->setChecked(FSettings.SendOnlyChanges());
     connect(changes, &QAction::toggled, this, [this](bool on) { FSettings.SetSendOnlyChanges(on); });
-    QAction* backups = Action(TCommand::ToolsBackups);
-    backups->setText(tr("Instrument Bac&kups..."));
-    backups->setToolTip(tr("Find, compare and restore the backups that every send leaves"));
-    backups->setStatusTip(backups->toolTip());
 
     const auto bind = [this](TCommand command, void (TMainForm::*slot)()) {
         connect(Action(command), &QAction::triggered, this, slot);

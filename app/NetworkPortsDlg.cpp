@@ -21,9 +21,12 @@ TNetworkPortsDlg::TNetworkPortsDlg(QWidget* parent) : QDialog(parent)
     EdAddress = new QLineEdit(this);
     EdAddress->setObjectName(QStringLiteral("EdAddress"));
     EdAddress->setPlaceholderText(tr("tcp://bench1:3001 or rfc2217://bench1:3002"));
+    // No label stands beside the address or the list: a screen reader needs their names.
+    EdAddress->setAccessibleName(tr("Network port address"));
     AddBtn = new QPushButton(tr("&Add"), this);
     ListPorts = new QListWidget(this);
     ListPorts->setObjectName(QStringLiteral("ListPorts"));
+    ListPorts->setAccessibleName(tr("Network ports"));
     RemoveBtn = new QPushButton(tr("&Remove"), this);
     TerminalBtn = new QPushButton(tr("&Terminal"), this);
     TerminalBtn->setToolTip(tr("Open the terminal on the selected port"));

@@ -15,7 +15,7 @@ int RunBackups(const TCliCall& call)
     const QString what = call.Args.value(0, QStringLiteral("list"));
     if (what == QLatin1String("diff")) {
         if (call.Args.size() != 3) return Usage(QStringLiteral("usage: backups diff A.pro B.pro"));
-        return RunDiff({call.Args.mid(1), call.Parser, call.Model, call.Version});
+        return RunDiff({call.Args.mid(1), call.Parser, call.Model, call.Version, call.Port});
     }
     if (what != QLatin1String("list") || call.Args.size() > 1)
         return Usage(QStringLiteral("usage: backups [list] [--backup-dir DIR] | backups diff A.pro B.pro"));

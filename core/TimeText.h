@@ -3,11 +3,12 @@
 // short date and long time format.
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 namespace orvantis {
 
-QString DateTimeText(const QDateTime& when);
+QString DateTimeText(const QDateTime& when, const QLocale& locale = QLocale::system());
 inline QString NowText() { return DateTimeText(QDateTime::currentDateTime()); }
 
 }  // namespace orvantis

@@ -5,12 +5,16 @@
 #include "PlanParts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
 
 namespace orvantis {
 
@@ -22,11 +26,21 @@ QStringList BandTexts(const TScanBand& band)
     const QString letter = band.InitialChar >= 'A' && band.InitialChar <= 'Z' ? QString(QChar(band.InitialChar)) : QString();
     return {FormatHzAsKHz(band.StartFreq) + QStringLiteral(" KHz"), FormatHzAsKHz(band.EndFreq) + QStringLiteral(" KHz"),
             QStringLiteral("%1 MHz").arg(band.Bw), letter + QString::number(band.InitialIndex),
-            band.Enable ? QStringLiteral("yes") : QStringLiteral("no")};
+            band.Enable ? QCoreApplication::translate("orvantis::TChannelPlansDlg", "yes")
+                        : QCoreApplication::translate("orvantis::TChannelPlansDlg", "no")};
 }
 
-const QStringList BandFieldNames = {QStringLiteral("Start Freq"), QStringLiteral("End Freq"), QStringLiteral("STEP SCAN"),
-                                    QStringLiteral("First channel"), QStringLiteral("Enable")};
+// A band's fields, by the configuration editor's names where it has them.
+constexpr const char* BandFieldNames[] = {
+    QT_TRANSLATE_NOOP("orvantis::TChannelPlansDlg", "Start Freq"), QT_TRANSLATE_NOOP("orvantis::TChannelPlansDlg", "End Freq"),
+    QT_TRANSLATE_NOOP("orvantis::TChannelPlansDlg", "STEP SCAN"), QT_TRANSLATE_NOOP("orvantis::TChannelPlansDlg", "First channel"),
+    QT_TRANSLATE_NOOP("orvantis::TChannelPlansDlg", "Enable")};
+constexpr int BandFieldCount = static_cast<int>(std::size(BandFieldNames));
+
+QString BandFieldName(int row)
+{
+    return QCoreApplication::translate("orvantis::TChannelPlansDlg", BandFieldNames[row]);
+}
 
 }  // namespace
 
@@ -39,11 +53,11 @@ TChannelPlansDlg::TChannelPlansDlg(IEditedProject& project, QWidget* parent, TPl
 void TChannelPlansDlg::BuildControls()
 {
     setObjectName(QStringLiteral("ChannelPlansDlg"));
-    setWindowTitle(QStringLiteral("Channel Plans"));
+    setWindowTitle(tr("Channel Plans"));
 
     BandList = new QComboBox(this);
     BandList->setObjectName(QStringLiteral("BandList"));
-    for (int band = 1; band <= BandCount; ++band) BandList->addItem(QStringLiteral("SCAN %1").arg(band), band);
+    for (int band = 1; band <= BandCount; ++band) BandList->addItem(tr("SCAN %1").arg(band), band);
     PlanList = new QComboBox(this);
     PlanList->setObjectName(QStringLiteral("PlanList"));
     FirstChannel = new QComboBox(this);
@@ -52,14 +66,16 @@ void TChannelPlansDlg::BuildControls()
     LastChannel->setObjectName(QStringLiteral("LastChannel"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Scan band:"), BandList);
-    form->addRow(QStringLiteral("Plan:"), PlanList);
-    form->addRow(QStringLiteral("First channel:"), FirstChannel);
-    form->addRow(QStringLiteral("Last channel:"), LastChannel);
+    form->addRow(tr("&Scan band:"), BandList);
+    form->addRow(tr("&Plan:"), PlanList);
+    form->addRow(tr("&First channel:"), FirstChannel);
+    form->addRow(tr("&Last channel:"), LastChannel);
+    for (QComboBox* list : {BandList, PlanList, FirstChannel, LastChannel})
+        LinkLabel(qobject_cast<QLabel*>(form->labelForField(list)), list);
 
     PreviewTable = MakePreviewTable(this, QStringLiteral("PreviewTable"),
-                                    {QString(), QStringLiteral("Now"), QStringLiteral("After OK")});
-    PreviewTable->setRowCount(static_cast<int>(BandFieldNames.size()));
+                                    {QString(), tr("Now"), tr("After OK")});
+    PreviewTable->setRowCount(BandFieldCount);
     ProblemLabel = MakeProblemLabel(this);
     RefusedLabel = new QLabel(this);
     RefusedLabel->setObjectName(QStringLiteral("RefusedLabel"));
@@ -95,7 +111,9 @@ void TChannelPlansDlg::FormShow()
     PlanChanged();
     const QFontMetrics metrics = PreviewTable->fontMetrics();
     const int text = metrics.horizontalAdvance(QStringLiteral("858000.0 KHz")) + 40;
-    PreviewTable->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("First channel")) + 24);
+    int names = 0;
+    for (int row = 0; row < BandFieldCount; ++row) names = std::max(names, metrics.horizontalAdvance(BandFieldName(row)));
+    PreviewTable->setColumnWidth(0, names + 24);
     PreviewTable->setColumnWidth(1, text);
     // Every field in view, nothing more.
     PreviewTable->setMinimumWidth(PreviewTable->columnWidth(0) + 2 * text + 8);
@@ -150,15 +168,15 @@ void TChannelPlansDlg::Recompute()
         else
             problem = QString::fromStdString(std::get<std::string>(made));
     } else {
-        problem = QStringLiteral("no plan chosen");
+        problem = tr("no plan chosen");
     }
     OKBtn->setEnabled(FBand.has_value());
-    ProblemLabel->setText(FBand ? QString() : QStringLiteral("The band cannot be set: %1.").arg(problem));
+    ProblemLabel->setText(FBand ? QString() : tr("The band cannot be set: %1.").arg(problem));
     ProblemLabel->setVisible(!FBand);
     const QStringList now = BandTexts(profile.BandRecord(band - 1));
     const QStringList after = FBand ? BandTexts(*FBand) : QStringList();
-    for (int row = 0; row < BandFieldNames.size(); ++row)
-        SetPreviewRow(PreviewTable, row, {BandFieldNames[row]}, {now[row]},
+    for (int row = 0; row < BandFieldCount; ++row)
+        SetPreviewRow(PreviewTable, row, {BandFieldName(row)}, {now[row]},
                       {after.isEmpty() ? QString() : after[row]});
 }
 

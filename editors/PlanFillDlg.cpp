@@ -1,5 +1,6 @@
 #include "PlanFillDlg.h"
 
+#include "NumberText.h"
 #include "PlanParts.h"
 
 #include <QCheckBox>
@@ -32,6 +33,15 @@ QString PointText(const TPointWords& words)
     return parts.join(QStringLiteral(", "));
 }
 
+// A point's words with its frequency in the locale's number format, as the
+// point list shows them.
+TPointWords ShownWords(int point, const TPointEntry& entry)
+{
+    TPointWords words = EntryWords(point, entry);
+    words[Column(TPointColumn::Frequency)] = FormatWholeOneDecimal(entry.FreqKHz).toStdString();
+    return words;
+}
+
 }  // namespace
 
 TPlanFillDlg::TPlanFillDlg(const TProfile& profile, TCurrentWords current, int firstPoint, QWidget* parent,
@@ -47,34 +57,36 @@ TPlanFillDlg::TPlanFillDlg(const TProfile& profile, TCurrentWords current, int f
 void TPlanFillDlg::BuildControls()
 {
     setObjectName(QStringLiteral("PlanFillDlg"));
-    setWindowTitle(QStringLiteral("Fill from Plan"));
+    setWindowTitle(tr("Fill from Plan"));
 
     PlanList = new QComboBox(this);
     PlanList->setObjectName(QStringLiteral("PlanList"));
     EdChannels = new QLineEdit(this);
     EdChannels->setObjectName(QStringLiteral("EdChannels"));
-    EdChannels->setToolTip(QStringLiteral("Channels and ranges, separated by commas: 21-48,50 or S11-S13,S23"));
+    EdChannels->setToolTip(tr("Channels and ranges, separated by commas: 21-48,50 or S11-S13,S23"));
     EdFirstPoint = new QSpinBox(this);
     EdFirstPoint->setObjectName(QStringLiteral("EdFirstPoint"));
     EdNames = new QLineEdit(this);
     EdNames->setObjectName(QStringLiteral("EdNames"));
-    EdNames->setToolTip(QStringLiteral("{n} becomes the channel as the plan names it; at most 8 characters"));
-    DvbT2Box = new QCheckBox(QStringLiteral("DVB-T2 rather than DVB-T for 7 and 8 MHz channels"), this);
+    EdNames->setToolTip(tr("{n} becomes the channel as the plan names it; at most 8 characters"));
+    DvbT2Box = new QCheckBox(tr("DVB-T&2 rather than DVB-T for 7 and 8 MHz channels"), this);
     DvbT2Box->setObjectName(QStringLiteral("DvbT2Box"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Plan:"), PlanList);
-    form->addRow(QStringLiteral("Channels:"), EdChannels);
-    form->addRow(QStringLiteral("First point:"), EdFirstPoint);
-    form->addRow(QStringLiteral("Names ({n} = channel):"), EdNames);
+    form->addRow(tr("&Plan:"), PlanList);
+    form->addRow(tr("&Channels:"), EdChannels);
+    form->addRow(tr("&First point:"), EdFirstPoint);
+    form->addRow(tr("&Names ({n} = channel):"), EdNames);
     form->addRow(QString(), DvbT2Box);
+    // The spin box's own field is what takes the focus: it needs the name too.
+    for (QWidget* field : std::initializer_list<QWidget*>{PlanList, EdChannels, EdFirstPoint, EdNames})
+        LinkLabel(qobject_cast<QLabel*>(form->labelForField(field)), field);
 
     SummaryLabel = new QLabel(this);
     SummaryLabel->setObjectName(QStringLiteral("SummaryLabel"));
     SummaryLabel->setWordWrap(true);
     PreviewTable = MakePreviewTable(this, QStringLiteral("PreviewTable"),
-                                    {QStringLiteral("Point"), QStringLiteral("Channel"), QStringLiteral("Now"),
-                                     QStringLiteral("After OK")});
+                                    {tr("Point"), tr("Channel"), tr("Now"), tr("After OK")});
     ProblemLabel = MakeProblemLabel(this);
     RefusedLabel = new QLabel(this);
     RefusedLabel->setObjectName(QStringLiteral("RefusedLabel"));
@@ -115,8 +127,9 @@ void TPlanFillDlg::FormShow()
     // Room for a point's words twice over and a dozen rows.
     const QFontMetrics metrics = PreviewTable->fontMetrics();
     const int text = metrics.horizontalAdvance(QStringLiteral("858000.0 KHz, BRASIL69, DVB-T2, 8 MHz")) + 24;
-    PreviewTable->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("Point")) + 20);
-    PreviewTable->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("Channel")) + 20);
+    const QFontMetrics header = PreviewTable->horizontalHeader()->fontMetrics();
+    for (const int column : {0, 1})
+        PreviewTable->setColumnWidth(column, header.horizontalAdvance(PreviewTable->horizontalHeaderItem(column)->text()) + 20);
     PreviewTable->setColumnWidth(2, text);
     PreviewTable->setMinimumSize(PreviewTable->columnWidth(0) + PreviewTable->columnWidth(1) + 2 * text + 40,
                                  PreviewTable->horizontalHeader()->sizeHint().height() +
@@ -147,7 +160,7 @@ void TPlanFillDlg::Recompute()
     PreviewTable->setRowCount(0);
     if (!plan) {
         FFill = {};
-        FFill.Problem = "no plan chosen";
+        FFill.Problem = tr("no plan chosen").toStdString();
     } else {
         TPlanFillRequest request{plan, EdChannels->text().toStdString(), EdFirstPoint->value(),
                                  EdNames->text().toStdString(), DvbT2Box->isEnabled() && DvbT2Box->isChecked()};
@@ -155,7 +168,7 @@ void TPlanFillDlg::Recompute()
     }
     const bool fits = static_cast<bool>(FFill);
     OKBtn->setEnabled(fits);
-    ProblemLabel->setText(fits ? QString() : QStringLiteral("Nothing can be filled: %1.").arg(QString::fromStdString(FFill.Problem)));
+    ProblemLabel->setText(fits ? QString() : tr("Nothing can be filled: %1.").arg(QString::fromStdString(FFill.Problem)));
     ProblemLabel->setVisible(!fits);
     if (!fits) {
         SummaryLabel->setText(QString());
@@ -166,9 +179,9 @@ void TPlanFillDlg::Recompute()
         const int point = FFill.Changes[k].Point;
         SetPreviewRow(PreviewTable, static_cast<int>(k),
                       {QString::number(point + 1), QString::fromStdString(FFill.Channels[k])},
-                      {PointText(FCurrent(point))}, {PointText(EntryWords(point, FFill.Changes[k].Entry))});
+                      {PointText(FCurrent(point))}, {PointText(ShownWords(point, FFill.Changes[k].Entry))});
     }
-    SummaryLabel->setText(QStringLiteral("Points %1 to %2 take %3 channels of %4; the other points keep what they hold.")
+    SummaryLabel->setText(tr("Points %1 to %2 take %3 channels of %4; the other points keep what they hold.")
                               .arg(FFill.Changes.front().Point + 1)
                               .arg(FFill.Changes.back().Point + 1)
                               .arg(FFill.Changes.size())

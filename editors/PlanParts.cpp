@@ -1,6 +1,7 @@
 #include "PlanParts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,14 +11,37 @@
 
 namespace orvantis {
 
+namespace {
+
+// The titles of the plans built into the program, for the lists in the
+// user's language; a title missing here shows as it is written.
+[[maybe_unused]] constexpr const char* BuiltInTitles[] = {
+    QT_TRANSLATE_NOOP("orvantis::PlanParts", "Europe VHF band III"),
+    QT_TRANSLATE_NOOP("orvantis::PlanParts", "Europe UHF (Geneva 2006 plan)"),
+    QT_TRANSLATE_NOOP("orvantis::PlanParts", "European cable, S channels"),
+    QT_TRANSLATE_NOOP("orvantis::PlanParts", "Australia VHF"),
+    QT_TRANSLATE_NOOP("orvantis::PlanParts", "Australia UHF"),
+    QT_TRANSLATE_NOOP("orvantis::PlanParts", "Brazil and ISDB-Tb countries, VHF"),
+    QT_TRANSLATE_NOOP("orvantis::PlanParts", "Brazil and ISDB-Tb countries, UHF"),
+    QT_TRANSLATE_NOOP("orvantis::PlanParts", "Japan UHF"),
+};
+
+QString ShownTitle(const TChannelPlan& plan)
+{
+    const QString id = QString::fromStdString(plan.Id);
+    if (!FindBuiltInPlan(plan.Id)) return QCoreApplication::translate("orvantis::PlanParts", "User plan %1.csv").arg(id);
+    return QCoreApplication::translate("orvantis::PlanParts", plan.Title.c_str());
+}
+
+}  // namespace
+
 void FillPlanList(QComboBox* list, const TPlanCatalogue& catalogue)
 {
     const QString chosen = list->currentData().toString();
     list->clear();
     for (const TChannelPlan& plan : catalogue.Plans)
         list->addItem(QStringLiteral("%1: %2, %3")
-                          .arg(QString::fromStdString(plan.Id), QString::fromStdString(plan.Title),
-                               QString::fromStdString(plan.ChannelsText())),
+                          .arg(QString::fromStdString(plan.Id), ShownTitle(plan), QString::fromStdString(plan.ChannelsText())),
                       QString::fromStdString(plan.Id));
     list->setCurrentIndex(std::max(0, list->findData(chosen)));
 }
@@ -26,7 +50,8 @@ QString RefusedPlansText(const TPlanCatalogue& catalogue)
 {
     QStringList lines;
     for (const TRefusedPlan& refused : catalogue.Refused)
-        lines << QStringLiteral("Not offered: %1: %2").arg(QFileInfo(refused.File).fileName(), refused.Reason);
+        lines << QCoreApplication::translate("orvantis::PlanParts", "Not offered: %1: %2")
+                     .arg(QFileInfo(refused.File).fileName(), refused.Reason);
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -4,6 +4,58 @@
 <context>
     <name>orvantis-cli</name>
     <message>
+        <source>Instrument model: dvbt2, isdbt, base, or its model table row (15 = dvbt2, 16 = isdbt, 14 = base).</source>
+        <translation>Modelo del instrumento: dvbt2, isdbt, base o su fila en la tabla de modelos (15 = dvbt2, 16 = isdbt, 14 = base).</translation>
+    </message>
+    <message>
+        <source>Instrument firmware version.</source>
+        <translation>Versión del firmware del instrumento.</translation>
+    </message>
+    <message>
+        <source>detect, send, receive: every instrument at once, one per port.</source>
+        <translation>detect, send, receive: todos los instrumentos a la vez, uno por puerto.</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>comando</translation>
+    </message>
+    <message>
+        <source>send, restore, resave, points, verify, show, diff: take a project that did not load whole (the settings after the line that stopped it at their defaults).</source>
+        <translation>send, restore, resave, points, verify, show, diff: acepta un proyecto que no se cargó entero (los ajustes posteriores a la línea que lo detuvo quedan en sus valores por defecto).</translation>
+    </message>
+    <message>
+        <source>send, restore: do not back up the instrument&apos;s settings first.</source>
+        <translation>send, restore: no hace antes la copia de seguridad de los ajustes del instrumento.</translation>
+    </message>
+    <message>
+        <source>send, restore, backups: the folder of the backups (default ~/.local/share/orvantis/backups).</source>
+        <translation>send, restore, backups: la carpeta de las copias de seguridad (por defecto ~/.local/share/orvantis/backups).</translation>
+    </message>
+    <message>
+        <source>send, restore: write only the records that differ from what the instrument holds.</source>
+        <translation>send, restore: escribe solo los registros que difieren de lo que tiene el instrumento.</translation>
+    </message>
+    <message>
+        <source>send, restore: read the instrument back and compare afterwards.</source>
+        <translation>send, restore: vuelve a leer el instrumento y compara después.</translation>
+    </message>
+    <message>
+        <source>points plan: the first point to fill (1).</source>
+        <translation>points plan: el primer punto que se rellena (1).</translation>
+    </message>
+    <message>
+        <source>points plan: the points&apos; names; {n} is the channel (CH{n}).</source>
+        <translation>points plan: los nombres de los puntos; {n} es el canal (CH{n}).</translation>
+    </message>
+    <message>
+        <source>points plan: 7 and 8 MHz channels as DVB-T2, not DVB-T.</source>
+        <translation>points plan: canales de 7 y 8 MHz como DVB-T2, no DVB-T.</translation>
+    </message>
+    <message>
+        <source>new, resave, show, diff, points, plans, bands, ports, detect, receive, send, verify, backups, restore or term</source>
+        <translation>new, resave, show, diff, points, plans, bands, ports, detect, receive, send, verify, backups, restore o term</translation>
+    </message>
+    <message>
         <source>Prepares and converts Orvantis+ project files (.pro) without the window.
 
 Commands:
@@ -14,20 +66,39 @@ Commands:
   points import IN.pro POINTS.csv OUT.pro
                           IN.pro with the points of POINTS.csv, saved as OUT.pro
                           (nothing is written unless every row passes the checks)
+  plans                   lists the channel plans: built in, and ~/.local/share/orvantis/plans/*.csv
+  plans show ID           every channel of plan ID with its centre in kHz, as a plan file
+  points plan IN.pro ID CHANNELS OUT.pro [--first N] [--names PATTERN] [--dvb-t2]
+                          IN.pro with points from N on (1) set to channels of plan ID
+                          (21-48,50), named by PATTERN ({n} is the channel), saved as OUT.pro
+  bands plan IN.pro BAND ID FIRST LAST OUT.pro
+                          IN.pro with scan band BAND (1-4) from channel FIRST to LAST of plan ID
   ports                   lists COM1 to COM40 and the devices they stand for
-  detect                  looks for the instrument on COM1 to COM40 (exit 0 when found)
+  detect                  looks for the instrument on COM1 to COM40, or on --port (exit 0 when found)
   detect --all            tries every port and prints one line per instrument that answered
-  receive OUT.pro         reads the instrument's settings and saves them as OUT.pro
+  receive OUT.pro         reads the instrument&apos;s settings and saves them as OUT.pro
                           (nothing is written unless every record was read)
   receive --all DIR       reads every instrument at once, each into DIR/&lt;name&gt;-&lt;port&gt;.pro
   send IN.pro             writes IN.pro into the instrument (exit 0 when every line was taken);
-                          the instrument's settings are first backed up (see --no-backup)
+                          the instrument&apos;s settings are first backed up (see --no-backup)
   send --all IN.pro       writes IN.pro into every instrument at once, each backed up first;
                           a table of the instruments at the end (exit 0 when all took it)
+  send --changed IN.pro   writes only the records that differ from what the instrument holds
+                          (also with --all); when none differs nothing is written
+  backups [list]          the backups of the backups folder (or --backup-dir), newest first
+  backups diff A.pro B.pro
+                          the settings that differ between two backups, as diff
+  restore BACKUP.pro      sends a backup back, with a backup of the instrument first; into
+                          another instrument than its own only with --force
   verify IN.pro           reads the instrument and compares it with IN.pro (exit 0 when the same)
   show IN.pro             the whole project in words
   diff A.pro B.pro        the settings that differ between two projects (exit 0 when none)
-  term [COMn]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)</source>
+  term [PORT]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)
+
+Ports: COM1 to COM40, or a serial port that another machine serves with ser2net:
+  tcp://HOST:PORT         raw TCP (the line settings are the server&apos;s)
+  rfc2217://HOST:PORT     Telnet with RFC 2217 (the program sets 115200 8N1)
+Both carry the instrument&apos;s traffic unencrypted and without authentication.</source>
         <translation>Prepara y convierte archivos de proyecto de Orvantis+ (.pro) sin la ventana.
 
 Comandos:
@@ -38,8 +109,15 @@ Comandos:
   points import IN.pro POINTS.csv OUT.pro
                           IN.pro con los puntos de POINTS.csv, guardado como OUT.pro
                           (no se escribe nada salvo que todas las filas pasen las comprobaciones)
+  plans                   lista los planes de canales: los incorporados y ~/.local/share/orvantis/plans/*.csv
+  plans show ID           todos los canales del plan ID con su frecuencia central en kHz, como archivo de plan
+  points plan IN.pro ID CHANNELS OUT.pro [--first N] [--names PATTERN] [--dvb-t2]
+                          IN.pro con los puntos desde N (1) en los canales CHANNELS del plan ID
+                          (21-48,50), con nombres según PATTERN ({n} es el canal), guardado como OUT.pro
+  bands plan IN.pro BAND ID FIRST LAST OUT.pro
+                          IN.pro con la banda de barrido BAND (1-4) del canal FIRST al LAST del plan ID
   ports                   lista COM1 a COM40 y los dispositivos que representan
-  detect                  busca el instrumento en COM1 a COM40 (salida 0 si lo encuentra)
+  detect                  busca el instrumento en COM1 a COM40, o en --port (salida 0 si lo encuentra)
   detect --all            prueba todos los puertos e imprime una línea por instrumento que respondió
   receive OUT.pro         lee los ajustes del instrumento y los guarda como OUT.pro
                           (no se escribe nada salvo que se hayan leído todos los registros)
@@ -48,61 +126,84 @@ Comandos:
                           antes se hace una copia de seguridad de sus ajustes (ver --no-backup)
   send --all IN.pro       escribe IN.pro en todos los instrumentos a la vez, cada uno con copia previa;
                           una tabla de los instrumentos al final (salida 0 si todos lo aceptaron)
+  send --changed IN.pro   escribe solo los registros que difieren de lo que tiene el instrumento
+                          (también con --all); si ninguno difiere no se escribe nada
+  backups [list]          las copias de seguridad de la carpeta (o --backup-dir), la más reciente primero
+  backups diff A.pro B.pro
+                          los ajustes que difieren entre dos copias de seguridad, como diff
+  restore BACKUP.pro      devuelve una copia de seguridad al instrumento, con copia previa de este;
+                          a un instrumento distinto del suyo solo con --force
   verify IN.pro           lee el instrumento y lo compara con IN.pro (salida 0 si son iguales)
   show IN.pro             el proyecto completo en palabras
   diff A.pro B.pro        los ajustes que difieren entre dos proyectos (salida 0 si ninguno)
-  term [COMn]             el terminal serie en este terminal de texto (Alt+H: ayuda, Alt+Q: salir)</translation>
+  term [PORT]             el terminal serie en este terminal de texto (Alt+H: ayuda, Alt+Q: salir)
+
+Puertos: COM1 a COM40, o un puerto serie que otra máquina sirve con ser2net:
+  tcp://HOST:PORT         TCP en bruto (los ajustes de la línea son los del servidor)
+  rfc2217://HOST:PORT     Telnet con RFC 2217 (el programa fija 115200 8N1)
+Ambos llevan el tráfico del instrumento sin cifrar y sin autenticación.</translation>
     </message>
     <message>
-        <source>Instrument model: dvbt2, isdbt, base, or its model table row (15 = dvbt2, 16 = isdbt, 14 = base).</source>
-        <translation>Modelo del instrumento: dvbt2, isdbt, base o su fila en la tabla de modelos (15 = dvbt2, 16 = isdbt, 14 = base).</translation>
+        <source>detect, receive, send, verify: look for the instrument on this port alone, e.g. COM3 or tcp://bench1:3001.</source>
+        <translation>detect, receive, send, verify: busca el instrumento solo en este puerto, p. ej. COM3 o tcp://bench1:3001.</translation>
     </message>
     <message>
-        <source>Instrument firmware version.</source>
-        <translation>Versión del firmware del instrumento.</translation>
-    </message>
-    <message>
-        <source>send, resave, points, verify, show, diff: take a project that did not load whole (the settings after the line that stopped it at their defaults).</source>
-        <translation>send, resave, points, verify, show, diff: acepta un proyecto que no se cargó entero (los ajustes tras la línea que lo detuvo quedan en sus valores por defecto).</translation>
-    </message>
-    <message>
-        <source>send: do not back up the instrument's settings first.</source>
-        <translation>send: no hace antes la copia de seguridad de los ajustes del instrumento.</translation>
-    </message>
-    <message>
-        <source>send: the folder of the backups (default ~/.local/share/orvantis/backups).</source>
-        <translation>send: la carpeta de las copias de seguridad (por defecto ~/.local/share/orvantis/backups).</translation>
-    </message>
-    <message>
-        <source>send: read the instrument back and compare afterwards.</source>
-        <translation>send: vuelve a leer el instrumento y compara después.</translation>
-    </message>
-    <message>
-        <source>detect, send, receive: every instrument at once, one per port.</source>
-        <translation>detect, send, receive: todos los instrumentos a la vez, uno por puerto.</translation>
-    </message>
-    <message>
-        <source>with --all: only these ports, e.g. COM2,COM5-COM9.</source>
-        <translation>con --all: solo estos puertos, p. ej. COM2,COM5-COM9.</translation>
-    </message>
-    <message>
-        <source>command</source>
-        <translation>comando</translation>
-    </message>
-    <message>
-        <source>new, resave, show, diff, points, ports, detect, receive, send, verify or term</source>
-        <translation>new, resave, show, diff, points, ports, detect, receive, send, verify o term</translation>
+        <source>with --all: only these ports, e.g. COM2,COM5-COM9,tcp://bench1:3001.</source>
+        <translation>con --all: solo estos puertos, p. ej. COM2,COM5-COM9,tcp://bench1:3001.</translation>
     </message>
 </context>
 <context>
     <name>orvantis::NumberText</name>
     <message>
-        <source>'%1' is not a valid integer value</source>
-        <translation>'%1' no es un valor entero válido</translation>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; no es un valor entero válido</translation>
     </message>
     <message>
-        <source>'%1' is not a valid floating point value</source>
-        <translation>'%1' no es un valor numérico válido</translation>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; no es un valor numérico válido</translation>
+    </message>
+</context>
+<context>
+    <name>orvantis::PlanParts</name>
+    <message>
+        <source>Europe VHF band III</source>
+        <translation>VHF de Europa, banda III</translation>
+    </message>
+    <message>
+        <source>Europe UHF (Geneva 2006 plan)</source>
+        <translation>UHF de Europa (plan de Ginebra 2006)</translation>
+    </message>
+    <message>
+        <source>European cable, S channels</source>
+        <translation>Cable europeo, canales S</translation>
+    </message>
+    <message>
+        <source>Australia VHF</source>
+        <translation>VHF de Australia</translation>
+    </message>
+    <message>
+        <source>Australia UHF</source>
+        <translation>UHF de Australia</translation>
+    </message>
+    <message>
+        <source>Brazil and ISDB-Tb countries, VHF</source>
+        <translation>Brasil y países con ISDB-Tb, VHF</translation>
+    </message>
+    <message>
+        <source>Brazil and ISDB-Tb countries, UHF</source>
+        <translation>Brasil y países con ISDB-Tb, UHF</translation>
+    </message>
+    <message>
+        <source>Japan UHF</source>
+        <translation>UHF de Japón</translation>
+    </message>
+    <message>
+        <source>User plan %1.csv</source>
+        <translation>Plan del usuario %1.csv</translation>
+    </message>
+    <message>
+        <source>Not offered: %1: %2</source>
+        <translation>No disponible: %1: %2</translation>
     </message>
 </context>
 <context>
@@ -122,6 +223,153 @@ Comandos:
     <message>
         <source>Version </source>
         <translation>Versión </translation>
+    </message>
+</context>
+<context>
+    <name>orvantis::TBackupsDlg</name>
+    <message>
+        <source>Instrument Backups</source>
+        <translation>Copias de seguridad del instrumento</translation>
+    </message>
+    <message>
+        <source>&amp;Instrument:</source>
+        <translation>&amp;Instrumento:</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Hecha el</translation>
+    </message>
+    <message>
+        <source>Points in use</source>
+        <translation>Puntos en uso</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Project</source>
+        <translation>C&amp;omparar con el proyecto</translation>
+    </message>
+    <message>
+        <source>Compare &amp;Two Selected</source>
+        <translation>Comparar las &amp;dos seleccionadas</translation>
+    </message>
+    <message>
+        <source>&amp;Restore to Instrument...</source>
+        <translation>&amp;Restaurar en el instrumento...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Mostrar en la car&amp;peta</translation>
+    </message>
+    <message>
+        <source>All instruments</source>
+        <translation>Todos los instrumentos</translation>
+    </message>
+    <message>
+        <source>No backups in %1 yet: every Send leaves one there.</source>
+        <translation>Todavía no hay copias de seguridad en %1: cada envío deja una allí.</translation>
+    </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>Carpeta: %1</translation>
+    </message>
+    <message>
+        <source>%1, copy %2</source>
+        <translation>%1, copia %2</translation>
+    </message>
+    <message>
+        <source>not readable</source>
+        <translation>ilegible</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... y %n más.</numerusform>
+            <numerusform>... y %n más.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be read: %2.</source>
+        <translation>No se puede leer la copia de seguridad %1: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings differ between the project and the backup of %1:</source>
+        <translation>
+            <numerusform>%n ajuste difiere entre el proyecto y la copia de seguridad del %1:</numerusform>
+            <numerusform>%n ajustes difieren entre el proyecto y la copia de seguridad del %1:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup of %1 holds the settings of the project.</source>
+        <translation>La copia de seguridad del %1 tiene los ajustes del proyecto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings differ between %1 and %2:</source>
+        <translation>
+            <numerusform>%n ajuste difiere entre %1 y %2:</numerusform>
+            <numerusform>%n ajustes difieren entre %1 y %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2 hold the same settings.</source>
+        <translation>%1 y %2 tienen los mismos ajustes.</translation>
+    </message>
+    <message>
+        <source>Delete the backup %1?
+
+It cannot be brought back.</source>
+        <translation>¿Eliminar la copia de seguridad %1?
+
+No se podrá recuperar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the %n selected backups?
+
+They cannot be brought back.</source>
+        <translation>
+            <numerusform>¿Eliminar la copia de seguridad seleccionada?
+
+No se podrá recuperar.</numerusform>
+            <numerusform>¿Eliminar las %n copias de seguridad seleccionadas?
+
+No se podrán recuperar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Orvantis error</source>
+        <translation>Error de Orvantis</translation>
+    </message>
+    <message>
+        <source>Not deleted:
+</source>
+        <translation>No eliminadas:
+</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be shown.</source>
+        <translation>No se pudo mostrar la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Lista de copias de seguridad</translation>
     </message>
 </context>
 <context>
@@ -285,6 +533,77 @@ Comandos:
     <message>
         <source>Blank</source>
         <translation>En blanco</translation>
+    </message>
+</context>
+<context>
+    <name>orvantis::TChannelPlansDlg</name>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Start Freq</source>
+        <translation>Frec. inicial</translation>
+    </message>
+    <message>
+        <source>End Freq</source>
+        <translation>Frec. final</translation>
+    </message>
+    <message>
+        <source>STEP SCAN</source>
+        <translation>PASO DEL BARRIDO</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>Primer canal</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Channel Plans</source>
+        <translation>Planes de canales</translation>
+    </message>
+    <message>
+        <source>SCAN %1</source>
+        <translation>BARRIDO %1</translation>
+    </message>
+    <message>
+        <source>&amp;Scan band:</source>
+        <translation>Banda de &amp;barrido:</translation>
+    </message>
+    <message>
+        <source>&amp;Plan:</source>
+        <translation>&amp;Plan de canales:</translation>
+    </message>
+    <message>
+        <source>&amp;First channel:</source>
+        <translation>P&amp;rimer canal:</translation>
+    </message>
+    <message>
+        <source>&amp;Last channel:</source>
+        <translation>Ú&amp;ltimo canal:</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>After OK</source>
+        <translation>Tras Aceptar</translation>
+    </message>
+    <message>
+        <source>no plan chosen</source>
+        <translation>no se eligió ningún plan</translation>
+    </message>
+    <message>
+        <source>The band cannot be set: %1.</source>
+        <translation>No se puede fijar la banda: %1.</translation>
     </message>
 </context>
 <context>
@@ -569,7 +888,7 @@ Comandos:
         <translation>&amp;Copia de seguridad antes de enviar</translation>
     </message>
     <message>
-        <source>Keep a copy of the equipment's settings before every send</source>
+        <source>Keep a copy of the equipment&apos;s settings before every send</source>
         <translation>Guardar una copia de los ajustes del equipo antes de cada envío</translation>
     </message>
     <message>
@@ -712,6 +1031,84 @@ Restore them? They come back as an unsaved project. Later keeps them for the nex
         <source>Log</source>
         <translation>Registro</translation>
     </message>
+    <message>
+        <source>C&amp;hannel Plans...</source>
+        <translation>Pla&amp;nes de canales...</translation>
+    </message>
+    <message>
+        <source>Set a scan band from a country&apos;s channel plan</source>
+        <translation>Fijar una banda de barrido según el plan de canales de un país</translation>
+    </message>
+    <message>
+        <source>Send Only C&amp;hanges</source>
+        <translation>Enviar solo los c&amp;ambios</translation>
+    </message>
+    <message>
+        <source>Write only the records that differ from what the equipment holds</source>
+        <translation>Escribir solo los registros que difieren de lo que tiene el equipo</translation>
+    </message>
+    <message>
+        <source>Instrument Bac&amp;kups...</source>
+        <translation>Copias de seguridad del &amp;instrumento...</translation>
+    </message>
+    <message>
+        <source>Find, compare and restore the backups that every send leaves</source>
+        <translation>Buscar, comparar y restaurar las copias de seguridad que deja cada envío</translation>
+    </message>
+    <message>
+        <source>
+
+The project did not load whole, so this says nothing of the file after its bad line:
+</source>
+        <translation>
+
+El proyecto no se cargó entero, así que esto no dice nada del archivo después de su línea errónea:
+</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be read: %2.</source>
+        <translation>No se puede leer la copia de seguridad %1: %2.</translation>
+    </message>
+    <message>
+        <source>not named as a backup</source>
+        <translation>su nombre no es el de una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>the %1 on %2</source>
+        <translation>el %1 en %2</translation>
+    </message>
+    <message>
+        <source>the instrument</source>
+        <translation>el instrumento</translation>
+    </message>
+    <message>
+        <source>Restore to Instrument</source>
+        <translation>Restaurar en el instrumento</translation>
+    </message>
+    <message>
+        <source>Send the backup of %1 taken on %2 into %3?
+
+Every setting of the instrument is replaced; its present settings are backed up first.</source>
+        <translation>¿Enviar la copia de seguridad del %1 hecha el %2 a %3?
+
+Se reemplazan todos los ajustes del instrumento; antes se hace una copia de seguridad de los actuales.</translation>
+    </message>
+    <message>
+        <source>This backup was taken from an instrument named %1, but the one on %2 is named %3.
+
+Send it into this instrument all the same?</source>
+        <translation>Esta copia de seguridad se hizo de un instrumento llamado %1, pero el que está en %2 se llama %3.
+
+¿Enviarla a este instrumento de todos modos?</translation>
+    </message>
+    <message>
+        <source>&amp;Network Ports...</source>
+        <translation>&amp;Puertos de red...</translation>
+    </message>
+    <message>
+        <source>Serial ports served over the network</source>
+        <translation>Puertos serie servidos por la red</translation>
+    </message>
 </context>
 <context>
     <name>orvantis::TMessEditDlg</name>
@@ -753,6 +1150,53 @@ Restore them? They come back as an unsaved project. Later keeps them for the nex
     </message>
 </context>
 <context>
+    <name>orvantis::TNetworkPortsDlg</name>
+    <message>
+        <source>Network Ports</source>
+        <translation>Puertos de red</translation>
+    </message>
+    <message>
+        <source>Serial ports that another machine serves over the network with ser2net. Detect tries them after COM1 to COM40.</source>
+        <translation>Puertos serie que otra máquina sirve por la red con ser2net. El comando Detectar los prueba después de COM1 a COM40.</translation>
+    </message>
+    <message>
+        <source>tcp://bench1:3001 or rfc2217://bench1:3002</source>
+        <translation>tcp://banco1:3001 o rfc2217://banco1:3002</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Terminal</source>
+        <translation>Terminal &amp;serie</translation>
+    </message>
+    <message>
+        <source>Open the terminal on the selected port</source>
+        <translation>Abrir el terminal serie en el puerto seleccionado</translation>
+    </message>
+    <message>
+        <source>Both kinds carry the instrument&apos;s traffic unencrypted and without a password: serve them on 127.0.0.1 and reach another machine through an SSH tunnel.</source>
+        <translation>Ambos tipos llevan el tráfico del instrumento sin cifrar y sin contraseña: sírvalos en 127.0.0.1 y llegue a otra máquina por un túnel SSH.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no network port: give tcp://HOST:PORT or rfc2217://HOST:PORT.</source>
+        <translation>&quot;%1&quot; no es un puerto de red: indique tcp://HOST:PUERTO o rfc2217://HOST:PUERTO.</translation>
+    </message>
+    <message>
+        <source>Network port address</source>
+        <translation>Dirección del puerto de red</translation>
+    </message>
+    <message>
+        <source>Network ports</source>
+        <translation>Puertos de red</translation>
+    </message>
+</context>
+<context>
     <name>orvantis::TPasswordDlg</name>
     <message>
         <source>Password</source>
@@ -761,6 +1205,69 @@ Restore them? They come back as an unsaved project. Later keeps them for the nex
     <message>
         <source>Enter service password:</source>
         <translation>Introduzca la contraseña de servicio:</translation>
+    </message>
+</context>
+<context>
+    <name>orvantis::TPlanFillDlg</name>
+    <message>
+        <source>Fill from Plan</source>
+        <translation>Rellenar desde un plan</translation>
+    </message>
+    <message>
+        <source>Channels and ranges, separated by commas: 21-48,50 or S11-S13,S23</source>
+        <translation>Canales y rangos, separados por comas: 21-48,50 o S11-S13,S23</translation>
+    </message>
+    <message>
+        <source>{n} becomes the channel as the plan names it; at most 8 characters</source>
+        <translation>{n} se convierte en el canal tal como lo nombra el plan; como máximo 8 caracteres</translation>
+    </message>
+    <message>
+        <source>DVB-T&amp;2 rather than DVB-T for 7 and 8 MHz channels</source>
+        <translation>DVB-T&amp;2 en lugar de DVB-T para los canales de 7 y 8 MHz</translation>
+    </message>
+    <message>
+        <source>&amp;Plan:</source>
+        <translation>&amp;Plan de canales:</translation>
+    </message>
+    <message>
+        <source>&amp;Channels:</source>
+        <translation>&amp;Canales:</translation>
+    </message>
+    <message>
+        <source>&amp;First point:</source>
+        <translation>P&amp;rimer punto:</translation>
+    </message>
+    <message>
+        <source>&amp;Names ({n} = channel):</source>
+        <translation>&amp;Nombres ({n} = canal):</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>After OK</source>
+        <translation>Tras Aceptar</translation>
+    </message>
+    <message>
+        <source>no plan chosen</source>
+        <translation>no se eligió ningún plan</translation>
+    </message>
+    <message>
+        <source>Nothing can be filled: %1.</source>
+        <translation>No se puede rellenar nada: %1.</translation>
+    </message>
+    <message>
+        <source>Points %1 to %2 take %3 channels of %4; the other points keep what they hold.</source>
+        <translation>Los puntos %1 a %2 toman %3 canales de %4; los demás puntos conservan lo que tienen.</translation>
     </message>
 </context>
 <context>
@@ -872,6 +1379,10 @@ Restore them? They come back as an unsaved project. Later keeps them for the nex
     <message>
         <source>Double-click a cell to change it. Copy and Paste carry whole rows as CSV text, as spreadsheets copy them.</source>
         <translation>Haga doble clic en una celda para cambiarla. Copiar y Pegar llevan filas enteras como texto CSV, como las copian las hojas de cálculo.</translation>
+    </message>
+    <message>
+        <source>Fill from Plan...</source>
+        <translation>Rellenar desde un plan...</translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1623,7 @@ Save it all the same? The file will hold those defaults in place of that line an
         <translation>Copia de seguridad: </translation>
     </message>
     <message>
-        <source>. The log holds every port's lines and the table.</source>
+        <source>. The log holds every port&apos;s lines and the table.</source>
         <translation>. El registro tiene las líneas de cada puerto y la tabla.</translation>
     </message>
     <message>
@@ -1155,7 +1666,7 @@ Send it to the instrument all the same?</source>
         <translation>No se pudieron enviar los datos</translation>
     </message>
     <message>
-        <source>The instrument's settings could not be backed up: %1.
+        <source>The instrument&apos;s settings could not be backed up: %1.
 
 Send without a backup?</source>
         <translation>No se pudo hacer la copia de seguridad de los ajustes del instrumento: %1.

@@ -4,6 +4,58 @@
 <context>
     <name>orvantis-cli</name>
     <message>
+        <source>Instrument model: dvbt2, isdbt, base, or its model table row (15 = dvbt2, 16 = isdbt, 14 = base).</source>
+        <translation>Modelo do instrumento: dvbt2, isdbt, base ou a sua linha na tabela de modelos (15 = dvbt2, 16 = isdbt, 14 = base).</translation>
+    </message>
+    <message>
+        <source>Instrument firmware version.</source>
+        <translation>Versão do firmware do instrumento.</translation>
+    </message>
+    <message>
+        <source>detect, send, receive: every instrument at once, one per port.</source>
+        <translation>detect, send, receive: todos os instrumentos de uma vez, um por porta.</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>comando</translation>
+    </message>
+    <message>
+        <source>send, restore, resave, points, verify, show, diff: take a project that did not load whole (the settings after the line that stopped it at their defaults).</source>
+        <translation>send, restore, resave, points, verify, show, diff: aceita um projeto que não carregou inteiro (as configurações depois da linha que o interrompeu ficam nos valores padrão).</translation>
+    </message>
+    <message>
+        <source>send, restore: do not back up the instrument&apos;s settings first.</source>
+        <translation>send, restore: não faz antes o backup das configurações do instrumento.</translation>
+    </message>
+    <message>
+        <source>send, restore, backups: the folder of the backups (default ~/.local/share/orvantis/backups).</source>
+        <translation>send, restore, backups: a pasta dos backups (padrão ~/.local/share/orvantis/backups).</translation>
+    </message>
+    <message>
+        <source>send, restore: write only the records that differ from what the instrument holds.</source>
+        <translation>send, restore: grava somente os registros que diferem do que o instrumento tem.</translation>
+    </message>
+    <message>
+        <source>send, restore: read the instrument back and compare afterwards.</source>
+        <translation>send, restore: lê o instrumento de volta e compara depois.</translation>
+    </message>
+    <message>
+        <source>points plan: the first point to fill (1).</source>
+        <translation>points plan: o primeiro ponto a preencher (1).</translation>
+    </message>
+    <message>
+        <source>points plan: the points&apos; names; {n} is the channel (CH{n}).</source>
+        <translation>points plan: os nomes dos pontos; {n} é o canal (CH{n}).</translation>
+    </message>
+    <message>
+        <source>points plan: 7 and 8 MHz channels as DVB-T2, not DVB-T.</source>
+        <translation>points plan: canais de 7 e 8 MHz como DVB-T2, não DVB-T.</translation>
+    </message>
+    <message>
+        <source>new, resave, show, diff, points, plans, bands, ports, detect, receive, send, verify, backups, restore or term</source>
+        <translation>new, resave, show, diff, points, plans, bands, ports, detect, receive, send, verify, backups, restore ou term</translation>
+    </message>
+    <message>
         <source>Prepares and converts Orvantis+ project files (.pro) without the window.
 
 Commands:
@@ -14,20 +66,39 @@ Commands:
   points import IN.pro POINTS.csv OUT.pro
                           IN.pro with the points of POINTS.csv, saved as OUT.pro
                           (nothing is written unless every row passes the checks)
+  plans                   lists the channel plans: built in, and ~/.local/share/orvantis/plans/*.csv
+  plans show ID           every channel of plan ID with its centre in kHz, as a plan file
+  points plan IN.pro ID CHANNELS OUT.pro [--first N] [--names PATTERN] [--dvb-t2]
+                          IN.pro with points from N on (1) set to channels of plan ID
+                          (21-48,50), named by PATTERN ({n} is the channel), saved as OUT.pro
+  bands plan IN.pro BAND ID FIRST LAST OUT.pro
+                          IN.pro with scan band BAND (1-4) from channel FIRST to LAST of plan ID
   ports                   lists COM1 to COM40 and the devices they stand for
-  detect                  looks for the instrument on COM1 to COM40 (exit 0 when found)
+  detect                  looks for the instrument on COM1 to COM40, or on --port (exit 0 when found)
   detect --all            tries every port and prints one line per instrument that answered
-  receive OUT.pro         reads the instrument's settings and saves them as OUT.pro
+  receive OUT.pro         reads the instrument&apos;s settings and saves them as OUT.pro
                           (nothing is written unless every record was read)
   receive --all DIR       reads every instrument at once, each into DIR/&lt;name&gt;-&lt;port&gt;.pro
   send IN.pro             writes IN.pro into the instrument (exit 0 when every line was taken);
-                          the instrument's settings are first backed up (see --no-backup)
+                          the instrument&apos;s settings are first backed up (see --no-backup)
   send --all IN.pro       writes IN.pro into every instrument at once, each backed up first;
                           a table of the instruments at the end (exit 0 when all took it)
+  send --changed IN.pro   writes only the records that differ from what the instrument holds
+                          (also with --all); when none differs nothing is written
+  backups [list]          the backups of the backups folder (or --backup-dir), newest first
+  backups diff A.pro B.pro
+                          the settings that differ between two backups, as diff
+  restore BACKUP.pro      sends a backup back, with a backup of the instrument first; into
+                          another instrument than its own only with --force
   verify IN.pro           reads the instrument and compares it with IN.pro (exit 0 when the same)
   show IN.pro             the whole project in words
   diff A.pro B.pro        the settings that differ between two projects (exit 0 when none)
-  term [COMn]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)</source>
+  term [PORT]             the serial terminal in this text terminal (Alt+H: help, Alt+Q: exit)
+
+Ports: COM1 to COM40, or a serial port that another machine serves with ser2net:
+  tcp://HOST:PORT         raw TCP (the line settings are the server&apos;s)
+  rfc2217://HOST:PORT     Telnet with RFC 2217 (the program sets 115200 8N1)
+Both carry the instrument&apos;s traffic unencrypted and without authentication.</source>
         <translation>Prepara e converte arquivos de projeto do Orvantis+ (.pro) sem a janela.
 
 Comandos:
@@ -38,8 +109,15 @@ Comandos:
   points import IN.pro POINTS.csv OUT.pro
                           IN.pro com os pontos de POINTS.csv, salvo como OUT.pro
                           (nada é gravado a menos que todas as linhas passem nas verificações)
+  plans                   lista os planos de canais: os embutidos e ~/.local/share/orvantis/plans/*.csv
+  plans show ID           todos os canais do plano ID com a frequência central em kHz, como arquivo de plano
+  points plan IN.pro ID CHANNELS OUT.pro [--first N] [--names PATTERN] [--dvb-t2]
+                          IN.pro com os pontos a partir de N (1) nos canais CHANNELS do plano ID
+                          (21-48,50), com os nomes de PATTERN ({n} é o canal), salvo como OUT.pro
+  bands plan IN.pro BAND ID FIRST LAST OUT.pro
+                          IN.pro com a banda de varredura BAND (1-4) do canal FIRST ao LAST do plano ID
   ports                   lista COM1 a COM40 e os dispositivos que eles representam
-  detect                  procura o instrumento em COM1 a COM40 (saída 0 quando encontrado)
+  detect                  procura o instrumento em COM1 a COM40, ou em --port (saída 0 quando encontrado)
   detect --all            tenta todas as portas e imprime uma linha por instrumento que respondeu
   receive OUT.pro         lê as configurações do instrumento e as salva como OUT.pro
                           (nada é gravado a menos que todos os registros tenham sido lidos)
@@ -48,61 +126,84 @@ Comandos:
                           antes, é feito um backup das configurações do instrumento (veja --no-backup)
   send --all IN.pro       grava IN.pro em todos os instrumentos de uma vez, cada um com backup antes;
                           uma tabela dos instrumentos no final (saída 0 quando todos aceitaram)
+  send --changed IN.pro   grava somente os registros que diferem do que o instrumento tem
+                          (também com --all); quando nenhum difere, nada é gravado
+  backups [list]          os backups da pasta de backups (ou --backup-dir), do mais recente ao mais antigo
+  backups diff A.pro B.pro
+                          as configurações que diferem entre dois backups, como o diff
+  restore BACKUP.pro      envia um backup de volta, com um backup do instrumento antes; para um
+                          instrumento que não seja o seu somente com --force
   verify IN.pro           lê o instrumento e o compara com IN.pro (saída 0 quando iguais)
   show IN.pro             o projeto inteiro em palavras
   diff A.pro B.pro        as configurações que diferem entre dois projetos (saída 0 quando nenhuma)
-  term [COMn]             o terminal serial neste terminal de texto (Alt+H: ajuda, Alt+Q: sair)</translation>
+  term [PORT]             o terminal serial neste terminal de texto (Alt+H: ajuda, Alt+Q: sair)
+
+Portas: COM1 a COM40, ou uma porta serial que outra máquina serve com o ser2net:
+  tcp://HOST:PORT         TCP puro (as configurações da linha são as do servidor)
+  rfc2217://HOST:PORT     Telnet com RFC 2217 (o programa define 115200 8N1)
+As duas levam o tráfego do instrumento sem criptografia e sem autenticação.</translation>
     </message>
     <message>
-        <source>Instrument model: dvbt2, isdbt, base, or its model table row (15 = dvbt2, 16 = isdbt, 14 = base).</source>
-        <translation>Modelo do instrumento: dvbt2, isdbt, base ou a sua linha na tabela de modelos (15 = dvbt2, 16 = isdbt, 14 = base).</translation>
+        <source>detect, receive, send, verify: look for the instrument on this port alone, e.g. COM3 or tcp://bench1:3001.</source>
+        <translation>detect, receive, send, verify: procura o instrumento somente nesta porta, p. ex. COM3 ou tcp://bench1:3001.</translation>
     </message>
     <message>
-        <source>Instrument firmware version.</source>
-        <translation>Versão do firmware do instrumento.</translation>
-    </message>
-    <message>
-        <source>send, resave, points, verify, show, diff: take a project that did not load whole (the settings after the line that stopped it at their defaults).</source>
-        <translation>send, resave, points, verify, show, diff: aceita um projeto que não carregou inteiro (as configurações depois da linha que o interrompeu ficam nos valores padrão).</translation>
-    </message>
-    <message>
-        <source>send: do not back up the instrument's settings first.</source>
-        <translation>send: não faz antes o backup das configurações do instrumento.</translation>
-    </message>
-    <message>
-        <source>send: the folder of the backups (default ~/.local/share/orvantis/backups).</source>
-        <translation>send: a pasta dos backups (padrão ~/.local/share/orvantis/backups).</translation>
-    </message>
-    <message>
-        <source>send: read the instrument back and compare afterwards.</source>
-        <translation>send: lê o instrumento de volta e compara depois.</translation>
-    </message>
-    <message>
-        <source>detect, send, receive: every instrument at once, one per port.</source>
-        <translation>detect, send, receive: todos os instrumentos de uma vez, um por porta.</translation>
-    </message>
-    <message>
-        <source>with --all: only these ports, e.g. COM2,COM5-COM9.</source>
-        <translation>com --all: somente estas portas, p. ex. COM2,COM5-COM9.</translation>
-    </message>
-    <message>
-        <source>command</source>
-        <translation>comando</translation>
-    </message>
-    <message>
-        <source>new, resave, show, diff, points, ports, detect, receive, send, verify or term</source>
-        <translation>new, resave, show, diff, points, ports, detect, receive, send, verify ou term</translation>
+        <source>with --all: only these ports, e.g. COM2,COM5-COM9,tcp://bench1:3001.</source>
+        <translation>com --all: somente estas portas, p. ex. COM2,COM5-COM9,tcp://bench1:3001.</translation>
     </message>
 </context>
 <context>
     <name>orvantis::NumberText</name>
     <message>
-        <source>'%1' is not a valid integer value</source>
-        <translation>'%1' não é um valor inteiro válido</translation>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; não é um valor inteiro válido</translation>
     </message>
     <message>
-        <source>'%1' is not a valid floating point value</source>
-        <translation>'%1' não é um valor numérico válido</translation>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; não é um valor numérico válido</translation>
+    </message>
+</context>
+<context>
+    <name>orvantis::PlanParts</name>
+    <message>
+        <source>Europe VHF band III</source>
+        <translation>VHF da Europa, banda III</translation>
+    </message>
+    <message>
+        <source>Europe UHF (Geneva 2006 plan)</source>
+        <translation>UHF da Europa (plano de Genebra 2006)</translation>
+    </message>
+    <message>
+        <source>European cable, S channels</source>
+        <translation>Cabo europeu, canais S</translation>
+    </message>
+    <message>
+        <source>Australia VHF</source>
+        <translation>VHF da Austrália</translation>
+    </message>
+    <message>
+        <source>Australia UHF</source>
+        <translation>UHF da Austrália</translation>
+    </message>
+    <message>
+        <source>Brazil and ISDB-Tb countries, VHF</source>
+        <translation>Brasil e países do ISDB-Tb, VHF</translation>
+    </message>
+    <message>
+        <source>Brazil and ISDB-Tb countries, UHF</source>
+        <translation>Brasil e países do ISDB-Tb, UHF</translation>
+    </message>
+    <message>
+        <source>Japan UHF</source>
+        <translation>UHF do Japão</translation>
+    </message>
+    <message>
+        <source>User plan %1.csv</source>
+        <translation>Plano do usuário %1.csv</translation>
+    </message>
+    <message>
+        <source>Not offered: %1: %2</source>
+        <translation>Não oferecido: %1: %2</translation>
     </message>
 </context>
 <context>
@@ -122,6 +223,153 @@ Comandos:
     <message>
         <source>Version </source>
         <translation>Versão </translation>
+    </message>
+</context>
+<context>
+    <name>orvantis::TBackupsDlg</name>
+    <message>
+        <source>Instrument Backups</source>
+        <translation>Backups do instrumento</translation>
+    </message>
+    <message>
+        <source>&amp;Instrument:</source>
+        <translation>&amp;Instrumento:</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Feito em</translation>
+    </message>
+    <message>
+        <source>Points in use</source>
+        <translation>Pontos em uso</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Project</source>
+        <translation>&amp;Comparar com o projeto</translation>
+    </message>
+    <message>
+        <source>Compare &amp;Two Selected</source>
+        <translation>Comparar os &amp;dois selecionados</translation>
+    </message>
+    <message>
+        <source>&amp;Restore to Instrument...</source>
+        <translation>&amp;Restaurar no instrumento...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Excluir</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Mostrar na &amp;pasta</translation>
+    </message>
+    <message>
+        <source>All instruments</source>
+        <translation>Todos os instrumentos</translation>
+    </message>
+    <message>
+        <source>No backups in %1 yet: every Send leaves one there.</source>
+        <translation>Ainda não há backups em %1: cada envio deixa um ali.</translation>
+    </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>Pasta: %1</translation>
+    </message>
+    <message>
+        <source>%1, copy %2</source>
+        <translation>%1, cópia %2</translation>
+    </message>
+    <message>
+        <source>not readable</source>
+        <translation>ilegível</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... e mais %n.</numerusform>
+            <numerusform>... e mais %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be read: %2.</source>
+        <translation>Não é possível ler o backup %1: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings differ between the project and the backup of %1:</source>
+        <translation>
+            <numerusform>%n configuração difere entre o projeto e o backup de %1:</numerusform>
+            <numerusform>%n configurações diferem entre o projeto e o backup de %1:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup of %1 holds the settings of the project.</source>
+        <translation>O backup de %1 tem as configurações do projeto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings differ between %1 and %2:</source>
+        <translation>
+            <numerusform>%n configuração difere entre %1 e %2:</numerusform>
+            <numerusform>%n configurações diferem entre %1 e %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2 hold the same settings.</source>
+        <translation>%1 e %2 têm as mesmas configurações.</translation>
+    </message>
+    <message>
+        <source>Delete the backup %1?
+
+It cannot be brought back.</source>
+        <translation>Excluir o backup %1?
+
+Ele não poderá ser recuperado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the %n selected backups?
+
+They cannot be brought back.</source>
+        <translation>
+            <numerusform>Excluir o backup selecionado?
+
+Ele não poderá ser recuperado.</numerusform>
+            <numerusform>Excluir os %n backups selecionados?
+
+Eles não poderão ser recuperados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Orvantis error</source>
+        <translation>Erro do Orvantis</translation>
+    </message>
+    <message>
+        <source>Not deleted:
+</source>
+        <translation>Não excluídos:
+</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be shown.</source>
+        <translation>Não foi possível mostrar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Lista de backups</translation>
     </message>
 </context>
 <context>
@@ -285,6 +533,77 @@ Comandos:
     <message>
         <source>Blank</source>
         <translation>Em branco</translation>
+    </message>
+</context>
+<context>
+    <name>orvantis::TChannelPlansDlg</name>
+    <message>
+        <source>yes</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>não</translation>
+    </message>
+    <message>
+        <source>Start Freq</source>
+        <translation>Freq. inicial</translation>
+    </message>
+    <message>
+        <source>End Freq</source>
+        <translation>Freq. final</translation>
+    </message>
+    <message>
+        <source>STEP SCAN</source>
+        <translation>PASSO DA VARREDURA</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>Primeiro canal</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ativar</translation>
+    </message>
+    <message>
+        <source>Channel Plans</source>
+        <translation>Planos de canais</translation>
+    </message>
+    <message>
+        <source>SCAN %1</source>
+        <translation>VARREDURA %1</translation>
+    </message>
+    <message>
+        <source>&amp;Scan band:</source>
+        <translation>Banda de &amp;varredura:</translation>
+    </message>
+    <message>
+        <source>&amp;Plan:</source>
+        <translation>&amp;Plano:</translation>
+    </message>
+    <message>
+        <source>&amp;First channel:</source>
+        <translation>P&amp;rimeiro canal:</translation>
+    </message>
+    <message>
+        <source>&amp;Last channel:</source>
+        <translation>Ú&amp;ltimo canal:</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Agora</translation>
+    </message>
+    <message>
+        <source>After OK</source>
+        <translation>Depois do OK</translation>
+    </message>
+    <message>
+        <source>no plan chosen</source>
+        <translation>nenhum plano escolhido</translation>
+    </message>
+    <message>
+        <source>The band cannot be set: %1.</source>
+        <translation>Não é possível definir a banda: %1.</translation>
     </message>
 </context>
 <context>
@@ -569,7 +888,7 @@ Comandos:
         <translation>&amp;Backup antes de enviar</translation>
     </message>
     <message>
-        <source>Keep a copy of the equipment's settings before every send</source>
+        <source>Keep a copy of the equipment&apos;s settings before every send</source>
         <translation>Guardar uma cópia das configurações do equipamento antes de cada envio</translation>
     </message>
     <message>
@@ -712,6 +1031,84 @@ Restaurá-las? Elas voltam como um projeto não salvo. Depois as guarda para a p
         <source>Log</source>
         <translation>Registro</translation>
     </message>
+    <message>
+        <source>C&amp;hannel Plans...</source>
+        <translation>Pla&amp;nos de canais...</translation>
+    </message>
+    <message>
+        <source>Set a scan band from a country&apos;s channel plan</source>
+        <translation>Definir uma banda de varredura pelo plano de canais de um país</translation>
+    </message>
+    <message>
+        <source>Send Only C&amp;hanges</source>
+        <translation>Enviar somente as &amp;alterações</translation>
+    </message>
+    <message>
+        <source>Write only the records that differ from what the equipment holds</source>
+        <translation>Gravar somente os registros que diferem do que o equipamento tem</translation>
+    </message>
+    <message>
+        <source>Instrument Bac&amp;kups...</source>
+        <translation>Backups do &amp;instrumento...</translation>
+    </message>
+    <message>
+        <source>Find, compare and restore the backups that every send leaves</source>
+        <translation>Encontrar, comparar e restaurar os backups que cada envio deixa</translation>
+    </message>
+    <message>
+        <source>
+
+The project did not load whole, so this says nothing of the file after its bad line:
+</source>
+        <translation>
+
+O projeto não carregou inteiro, então isto não diz nada sobre o arquivo depois da sua linha com erro:
+</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be read: %2.</source>
+        <translation>Não é possível ler o backup %1: %2.</translation>
+    </message>
+    <message>
+        <source>not named as a backup</source>
+        <translation>o nome não é o de um backup</translation>
+    </message>
+    <message>
+        <source>the %1 on %2</source>
+        <translation>o %1 em %2</translation>
+    </message>
+    <message>
+        <source>the instrument</source>
+        <translation>o instrumento</translation>
+    </message>
+    <message>
+        <source>Restore to Instrument</source>
+        <translation>Restaurar no instrumento</translation>
+    </message>
+    <message>
+        <source>Send the backup of %1 taken on %2 into %3?
+
+Every setting of the instrument is replaced; its present settings are backed up first.</source>
+        <translation>Enviar o backup de %1 feito em %2 para %3?
+
+Todas as configurações do instrumento serão substituídas; antes, é feito um backup das configurações atuais.</translation>
+    </message>
+    <message>
+        <source>This backup was taken from an instrument named %1, but the one on %2 is named %3.
+
+Send it into this instrument all the same?</source>
+        <translation>Este backup foi feito de um instrumento chamado %1, mas o que está em %2 se chama %3.
+
+Enviá-lo para este instrumento mesmo assim?</translation>
+    </message>
+    <message>
+        <source>&amp;Network Ports...</source>
+        <translation>&amp;Portas de rede...</translation>
+    </message>
+    <message>
+        <source>Serial ports served over the network</source>
+        <translation>Portas seriais servidas pela rede</translation>
+    </message>
 </context>
 <context>
     <name>orvantis::TMessEditDlg</name>
@@ -753,6 +1150,53 @@ Restaurá-las? Elas voltam como um projeto não salvo. Depois as guarda para a p
     </message>
 </context>
 <context>
+    <name>orvantis::TNetworkPortsDlg</name>
+    <message>
+        <source>Network Ports</source>
+        <translation>Portas de rede</translation>
+    </message>
+    <message>
+        <source>Serial ports that another machine serves over the network with ser2net. Detect tries them after COM1 to COM40.</source>
+        <translation>Portas seriais que outra máquina serve pela rede com o ser2net. O comando Detectar as testa depois de COM1 a COM40.</translation>
+    </message>
+    <message>
+        <source>tcp://bench1:3001 or rfc2217://bench1:3002</source>
+        <translation>tcp://bancada1:3001 ou rfc2217://bancada1:3002</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Adicionar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>&amp;Terminal</source>
+        <translation>Terminal &amp;serial</translation>
+    </message>
+    <message>
+        <source>Open the terminal on the selected port</source>
+        <translation>Abrir o terminal serial na porta selecionada</translation>
+    </message>
+    <message>
+        <source>Both kinds carry the instrument&apos;s traffic unencrypted and without a password: serve them on 127.0.0.1 and reach another machine through an SSH tunnel.</source>
+        <translation>Os dois tipos levam o tráfego do instrumento sem criptografia e sem senha: sirva-os em 127.0.0.1 e chegue a outra máquina por um túnel SSH.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no network port: give tcp://HOST:PORT or rfc2217://HOST:PORT.</source>
+        <translation>&quot;%1&quot; não é uma porta de rede: indique tcp://HOST:PORTA ou rfc2217://HOST:PORTA.</translation>
+    </message>
+    <message>
+        <source>Network port address</source>
+        <translation>Endereço da porta de rede</translation>
+    </message>
+    <message>
+        <source>Network ports</source>
+        <translation>Portas de rede</translation>
+    </message>
+</context>
+<context>
     <name>orvantis::TPasswordDlg</name>
     <message>
         <source>Password</source>
@@ -761,6 +1205,69 @@ Restaurá-las? Elas voltam como um projeto não salvo. Depois as guarda para a p
     <message>
         <source>Enter service password:</source>
         <translation>Digite a senha de serviço:</translation>
+    </message>
+</context>
+<context>
+    <name>orvantis::TPlanFillDlg</name>
+    <message>
+        <source>Fill from Plan</source>
+        <translation>Preencher pelo plano</translation>
+    </message>
+    <message>
+        <source>Channels and ranges, separated by commas: 21-48,50 or S11-S13,S23</source>
+        <translation>Canais e faixas, separados por vírgulas: 21-48,50 ou S11-S13,S23</translation>
+    </message>
+    <message>
+        <source>{n} becomes the channel as the plan names it; at most 8 characters</source>
+        <translation>{n} vira o canal como o plano o chama; no máximo 8 caracteres</translation>
+    </message>
+    <message>
+        <source>DVB-T&amp;2 rather than DVB-T for 7 and 8 MHz channels</source>
+        <translation>DVB-T&amp;2 em vez de DVB-T para os canais de 7 e 8 MHz</translation>
+    </message>
+    <message>
+        <source>&amp;Plan:</source>
+        <translation>&amp;Plano:</translation>
+    </message>
+    <message>
+        <source>&amp;Channels:</source>
+        <translation>&amp;Canais:</translation>
+    </message>
+    <message>
+        <source>&amp;First point:</source>
+        <translation>P&amp;rimeiro ponto:</translation>
+    </message>
+    <message>
+        <source>&amp;Names ({n} = channel):</source>
+        <translation>&amp;Nomes ({n} = canal):</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Ponto</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Agora</translation>
+    </message>
+    <message>
+        <source>After OK</source>
+        <translation>Depois do OK</translation>
+    </message>
+    <message>
+        <source>no plan chosen</source>
+        <translation>nenhum plano escolhido</translation>
+    </message>
+    <message>
+        <source>Nothing can be filled: %1.</source>
+        <translation>Nada pode ser preenchido: %1.</translation>
+    </message>
+    <message>
+        <source>Points %1 to %2 take %3 channels of %4; the other points keep what they hold.</source>
+        <translation>Os pontos %1 a %2 recebem %3 canais de %4; os outros pontos ficam como estão.</translation>
     </message>
 </context>
 <context>
@@ -872,6 +1379,10 @@ Restaurá-las? Elas voltam como um projeto não salvo. Depois as guarda para a p
     <message>
         <source>Double-click a cell to change it. Copy and Paste carry whole rows as CSV text, as spreadsheets copy them.</source>
         <translation>Clique duas vezes numa célula para alterá-la. Copiar e Colar levam linhas inteiras como texto CSV, como as planilhas as copiam.</translation>
+    </message>
+    <message>
+        <source>Fill from Plan...</source>
+        <translation>Preencher pelo plano...</translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1623,7 @@ Salvar mesmo assim? O arquivo terá esses valores padrão no lugar dessa linha e
         <translation>Backup: </translation>
     </message>
     <message>
-        <source>. The log holds every port's lines and the table.</source>
+        <source>. The log holds every port&apos;s lines and the table.</source>
         <translation>. O registro tem as linhas de cada porta e a tabela.</translation>
     </message>
     <message>
@@ -1155,7 +1666,7 @@ Enviar ao instrumento mesmo assim?</translation>
         <translation>Não foi possível enviar os dados</translation>
     </message>
     <message>
-        <source>The instrument's settings could not be backed up: %1.
+        <source>The instrument&apos;s settings could not be backed up: %1.
 
 Send without a backup?</source>
         <translation>Não foi possível fazer o backup das configurações do instrumento: %1.

@@ -3,13 +3,17 @@
 // must have a name a screen reader can say.
 
 #include "AboutBox.h"
+#include "BackupsDlg.h"
 #include "CfgEditorDlg.h"
+#include "ChannelPlansDlg.h"
 #include "ConsoleWindow.h"
 #include "DetPointsDlg.h"
 #include "FindDlg.h"
 #include "MainForm.h"
 #include "MessEditDlg.h"
+#include "NetworkPortsDlg.h"
 #include "PasswordDlg.h"
+#include "PlanFillDlg.h"
 #include "PointListDlg.h"
 #include "PointWords.h"
 #include "ProgramInfo.h"
@@ -31,6 +35,8 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QToolButton>
 #include <QTranslator>
 
@@ -47,6 +53,7 @@ namespace {
 // itself in.
 struct TWindows {
     test::TScriptedPrompter Prompter;
+    QTemporaryDir BackupFolder;
     TMainForm Form{Prompter};
     TWindowConsole Console{&Form};
     QList<QWidget*> All;
@@ -66,7 +73,11 @@ struct TWindows {
                new TMessEditDlg(project, *password, &Form),
                new TPointListDlg(project, Prompter, &Form),
                new TSendAllDlg(&Form),
-               &Console.Window()};
+               &Console.Window(),
+               new TChannelPlansDlg(project, &Form),
+               new TPlanFillDlg(project.GetProfile(), {}, 1, &Form),
+               new TBackupsDlg(Prompter, BackupFolder.path(), &project.GetProfile(), &Form),
+               new TNetworkPortsDlg(&Form)};
         for (QWidget* window : All) window->show();
     }
 };
@@ -128,8 +139,14 @@ TTexts CollectTexts(const TWindows& windows)
             if (const auto* group = qobject_cast<const QGroupBox*>(widget)) Add(texts, where + QStringLiteral("group"), group->title());
             if (const auto* list = qobject_cast<const QComboBox*>(widget))
                 for (int item = 0; item < list->count(); ++item) Add(texts, where + QString::number(item), list->itemText(item));
-            if (const auto* table = qobject_cast<const QTableWidget*>(widget))
+            // A table's first column names its rows.
+            if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
                 for (int c = 0; c < table->columnCount(); ++c) Add(texts, where + QString::number(c), table->horizontalHeaderItem(c)->text());
+                for (int r = 0; r < table->rowCount(); ++r)
+                    if (const QTableWidgetItem* key = table->item(r, 0)) Add(texts, where + QStringLiteral("row ") + QString::number(r), key->text());
+            }
+            if (const auto* tree = qobject_cast<const QTreeWidget*>(widget))
+                for (int c = 0; c < tree->columnCount(); ++c) Add(texts, where + QString::number(c), tree->headerItem()->text(c));
             for (int a = 0; a < widget->actions().size(); ++a)
                 AddAction(texts, where + QStringLiteral("action ") + QString::number(a), widget->actions()[a]);
         }

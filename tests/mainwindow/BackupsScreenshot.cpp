@@ -2,10 +2,13 @@
 // the backups of two instruments over a few days, two of them selected for
 // a comparison. Into the folder given as the first argument:
 //   xvfb-run -a build/default/tests/mainwindow/backups-screenshot docs
+// In the locale's language, as the program shows it:
+//   LANG=pt_BR.UTF-8 xvfb-run -a build/default/tests/mainwindow/backups-screenshot /tmp/pictures
 
 #include "BackupsDlg.h"
 #include "ModelTable.h"
 #include "ScriptedPrompter.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,6 +41,7 @@ void MakeBackup(const QString& folder, const QString& instrument, const QString&
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    InstallTranslations(app);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     QTemporaryDir folder;
     const QDateTime now(QDate(2026, 12, 8), QTime(9, 30));

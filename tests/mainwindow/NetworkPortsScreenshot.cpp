@@ -2,10 +2,13 @@
 // two ports of a bench already kept, and an address mistyped. Into the
 // folder given as the first argument:
 //   xvfb-run -a build/default/tests/mainwindow/network-ports-screenshot docs
+// In the locale's language, as the program shows it:
+//   LANG=pt_BR.UTF-8 xvfb-run -a build/default/tests/mainwindow/network-ports-screenshot /tmp/pictures
 
 #include "MainForm.h"
 #include "NetworkPortsDlg.h"
 #include "ScriptedPrompter.h"
+#include "Translations.h"
 #include "UserFiles.h"
 
 #include <QApplication>
@@ -23,6 +26,7 @@ using namespace orvantis;
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    InstallTranslations(app);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());  // the settings the list is kept in

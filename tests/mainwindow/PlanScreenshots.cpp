@@ -3,7 +3,8 @@
 // first argument:
 //   xvfb-run -a build/default/tests/mainwindow/plan-screenshots docs
 // plan-fill.png: Fill from Plan... of the point list; channel-plans.png:
-// Edit > Channel Plans...
+// Edit > Channel Plans... In the locale's language, as the program shows them:
+//   LANG=pt_BR.UTF-8 xvfb-run -a build/default/tests/mainwindow/plan-screenshots /tmp/pictures
 
 #include "ChannelPlansDlg.h"
 #include "MainForm.h"
@@ -11,6 +12,7 @@
 #include "PointListDlg.h"
 #include "ScriptedPrompter.h"
 #include "SimProcess.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -48,6 +50,7 @@ void Choose(QWidget* dialog, const char* list, const QString& data)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    InstallTranslations(app);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     QTemporaryDir ports;
     qputenv("ORVANTIS_PORT_DIR", ports.path().toLocal8Bit());
