@@ -7,6 +7,7 @@
 // 30, 34") up to a line end, the points' name pattern up to the next, and the
 // plan file.
 //
+// When the file is refused, the fills are made from a built-in plan instead.
 // A plan read has channels of legal names, in rising frequency order, each
 // found by its name, and written back it reads to the very same plan; its
 // own channel list selects every channel. A fill changes consecutive points
@@ -23,6 +24,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 using namespace orvantis;
 
@@ -102,12 +104,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string pattern(TakeLine(rest));
 
     const auto read = ParseChannelPlan("fuzz", rest);
+    const TChannelPlan* chosen = std::get_if<TChannelPlan>(&read);
     if (const auto* problem = std::get_if<TCsvProblem>(&read)) {
         if (problem->Reason.empty() || problem->Row < 0) Fail("a problem without its row or reason");
-        return 0;
+        // The fills go on with a built-in plan, as the fill dialog offers those too.
+        const std::vector<TChannelPlan>& plans = BuiltInPlans();
+        chosen = FindBuiltInPlan(plans[(switches >> 3) % plans.size()].Id);
+        if (!chosen) Fail("a built-in plan its id does not find");
+    } else {
+        CheckPlan(*chosen);
     }
-    const TChannelPlan& plan = std::get<TChannelPlan>(read);
-    CheckPlan(plan);
+    const TChannelPlan& plan = *chosen;
 
     const TFixedIdentity identity = IdentityFor(switches);
     TProfile profile(nullptr, identity);
