@@ -1,27 +1,44 @@
 #include "ProjectLines.h"
 
 #include <algorithm>
+#include <array>
 
 namespace orvantis {
 
 namespace {
 
-constexpr std::string_view FirstWordDelimiters{" \t\n\r(", 5};
-constexpr std::string_view SecondWordDelimiters{" \t\n\r,()", 7};
+// A set of characters as a table: every character of a line is looked up
+// once instead of being compared with each member in turn (the loader reads
+// every character of every line this way).
+class TCharSet {
+public:
+    constexpr explicit TCharSet(std::string_view members)
+    {
+        for (const char c : members) In[static_cast<unsigned char>(c)] = true;
+    }
+    constexpr bool operator()(char c) const { return In[static_cast<unsigned char>(c)]; }
+
+private:
+    std::array<bool, 256> In{};
+};
+
+constexpr TCharSet Blanks{" \t"};
+constexpr TCharSet LineEnds{std::string_view("\n\0", 2)};
+constexpr TCharSet FirstWordDelimiters{" \t\n\r("};
+constexpr TCharSet SecondWordDelimiters{" \t\n\r,()"};
 
 // strtok-like: skips a run of delimiters, then takes characters up to the
 // next delimiter, which is consumed with the word.
-std::string_view NextWord(std::string_view& rest, std::string_view delimiters)
+std::string_view NextWord(std::string_view& rest, const TCharSet& delimiters)
 {
-    const std::size_t start = rest.find_first_not_of(delimiters);
-    if (start == std::string_view::npos) {
+    const auto start = std::find_if_not(rest.begin(), rest.end(), delimiters);
+    if (start == rest.end()) {
         rest = {};
         return {};
     }
-    rest.remove_prefix(start);
-    const std::size_t end = rest.find_first_of(delimiters);
-    const std::string_view word = rest.substr(0, end);
-    rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+    const auto end = std::find_if(start, rest.end(), delimiters);
+    const std::string_view word(start, end);
+    rest = end == rest.end() ? std::string_view{} : std::string_view(end + 1, rest.end());
     return word;
 }
 
@@ -52,11 +69,11 @@ TLineList SplitLines(std::string_view bytes)
 
 TProjectLine ClassifyLine(std::string_view line)
 {
-    line = line.substr(0, line.find_first_of(std::string_view("\n\0", 2)));
-    const std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos || line[first] == '#') return {};
+    line = std::string_view(line.begin(), std::find_if(line.begin(), line.end(), LineEnds));
+    const auto first = std::find_if_not(line.begin(), line.end(), Blanks);
+    if (first == line.end() || *first == '#') return {};
 
-    std::string_view rest = line.substr(first);
+    std::string_view rest(first, line.end());
     if (!EqualsUpper(NextWord(rest, FirstWordDelimiters), "SEND")) return {};
     const std::string_view command = NextWord(rest, SecondWordDelimiters);
     if (command.empty() || command.front() == '#') return {TLineKind::BadSend, {}};

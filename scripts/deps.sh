@@ -14,7 +14,7 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
   packages+=(
     libgtest-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev llvm-14
     tmux ghostscript ser2net
     desktop-file-utils appstream lintian man-db dpkg-dev file
   )

@@ -5,7 +5,9 @@
 //
 // Input: a byte of switches (bits 0-1: the ports with a device, COM1 up to
 // COM1 + n; bit 2: back up before Send; bit 3: the answer to "Send without a
-// backup?"; bit 4: compare after Send), then the bytes the devices deliver,
+// backup?"; bit 4: compare after Send; bit 5: Send only what changed; bit 6:
+// Send asks whether the instrument found is the one meant, bit 7 answering),
+// then the bytes the devices deliver,
 // one per read, all devices reading from the one stream. 0xFF escapes:
 //   FF FF       a 0xFF byte
 //   FF 00..3F   1 to 64 reads that bring nothing (a quiet line)
@@ -212,7 +214,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TSilentHost host;
     TFixedPrompter prompter((switches & 8) != 0);
     TSession session(host, prompter, [&line] { return std::make_unique<TFuzzDevice>(line); });
-    session.SetSendOptions({(switches & 4) != 0, BackupFolder(), false});
+    TSendOptions options;
+    options.BackUp = (switches & 4) != 0;
+    options.BackupFolder = BackupFolder();
+    options.PartLoadAccepted = false;
+    options.ChangedOnly = (switches & 32) != 0;
+    if (switches & 64) options.AcceptInstrument = [yes = (switches & 128) != 0](const QString&) { return yes; };
+    session.SetSendOptions(options);
 
     // Identify asks for the name and the version and sends the access code.
     const long long detect = 3LL * line.PresentPorts;
@@ -220,9 +228,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(line, "Detect", detect, [&] { session.Detect(); });
     // Receive and Send look again when Detect found nothing.
     Check(line, "Receive", detect + 1 + largest.Requests, [&] { session.Receive(); });
-    // The version, a backup (the access code and the plan), the access code,
-    // the lines and "*RST".
-    Check(line, "Send", detect + 1 + (1 + largest.Requests) + 1 + largest.ProjectLines + 1, [&] { session.Send(); });
+    // The version, the name and version again when only what changed goes, a
+    // backup (the access code and the plan), the access code, the lines and
+    // "*RST".
+    const long long again = options.ChangedOnly ? 2 : 0;
+    Check(line, "Send", detect + 1 + again + (1 + largest.Requests) + 1 + largest.ProjectLines + 1,
+          [&] { session.Send(); });
     if (!session.LastBackup().isEmpty()) QFile::remove(session.LastBackup());
     if (switches & 16)
         Check(line, "Compare", detect + 1 + largest.Requests, [&] { session.Compare(); });

@@ -58,7 +58,7 @@ status=0
 found=0
 running=0
 pids=""
-while IFS='|' read -r name program options seeds; do
+while IFS="|" read -r name program options seeds _covers; do
     [ "$only" = "  " ] || case "$only" in *" $name "*) ;; *) continue ;; esac
     found=$((found + 1))
     fuzz_one "$name" "$program" "$options" "$seeds" &
