@@ -233,8 +233,11 @@ bool TNetworkSerialDevice::Write(const char* data, int size)
 bool TNetworkSerialDevice::Pump()
 {
     if (!FSocket || FLost) return false;
-    const QByteArray bytes = FSocket->readAll();
-    if (!bytes.isEmpty()) {
+    // A reply's wait for its bytes to go out also reads what arrives
+    // meanwhile into the socket's buffer, and no readyRead tells of it when
+    // we are in its handler: take until the buffer is empty.
+    while (FSocket->bytesAvailable() > 0) {
+        const QByteArray bytes = FSocket->readAll();
         const qsizetype before = FData.size();
         if (!Rfc2217()) {
             FData += bytes;
@@ -262,9 +265,10 @@ bool TNetworkSerialDevice::Pump()
 
 bool TNetworkSerialDevice::WaitAndPump(const QDeadlineTimer& deadline)
 {
-    // Pump reads all the socket holds: what is left to wait for is new bytes.
-    if (!Pump()) return false;
-    if (!FSocket->waitForReadyRead(Remaining(deadline))) {
+    // Bytes already in the socket's buffer are no news to waitForReadyRead:
+    // wait only when there are none. Never wait before the caller has seen
+    // what the last pump brought: the answer it waits for may be among it.
+    if (FSocket->bytesAvailable() == 0 && !FSocket->waitForReadyRead(Remaining(deadline))) {
         if (FSocket->state() != QAbstractSocket::ConnectedState) Pump();
         return false;
     }
@@ -296,7 +300,7 @@ void TNetworkSerialDevice::WatchReads(std::function<void(TReadResult)> event)
     QObject::connect(FSocket.get(), &QTcpSocket::readyRead, arrived);
     QObject::connect(FSocket.get(), &QTcpSocket::disconnected, arrived);
     QObject::connect(FSocket.get(), &QTcpSocket::errorOccurred, arrived);
-    if (!FData.isEmpty()) FWatch(TReadResult::Byte);
+    if (!FData.isEmpty() || FSocket->bytesAvailable() > 0) arrived();
 }
 
 QByteArray TNetworkSerialDevice::TakeAvailable()
